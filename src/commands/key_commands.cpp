@@ -1,0 +1,125 @@
+// The key commands of frmTate: one command per key-down, chosen by the
+// virtual-key code alone (modifiers are never read).
+#include "commands/palette.h"
+#include "overlay/FunctionModule.h"
+#include "platform/numeric.h"
+#include "program.h"
+#include "settings/settings_file.h"
+
+namespace plumbmark {
+namespace {
+
+enum KeyCode : std::int16_t {
+  kTab = 9,
+  kShift = 16,
+  kControl = 17,
+  kEscape = 27,
+  kUp = 38,
+  kDown = 40,
+  kC = 67,
+  kI = 73,
+  kS = 83,
+  kF1 = 112,
+};
+
+constexpr std::int16_t kOnePixel = 1;
+constexpr std::int16_t kThickestLine = 20;
+
+}  // namespace
+
+void FrmTate::Form_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
+  switch (KeyCode) {
+    case kTab: FunctionModule::NextLineColor(program_); break;
+    case kShift: ToggleHorizontalLine(); break;
+    case kControl: ToggleVerticalLine(); break;
+    case kEscape: SaveAndQuit(); break;
+    case kUp: ThickerLines(); break;
+    case kDown: ThinnerLines(); break;
+    case kC: program_.frmSetColor.SetVisible(true); break;
+    case kI: program_.frmSetRelode.Show(); break;
+    case kS: SaveAndConfirm(); break;
+    case kF1: ToggleBothLines(); break;
+    default: break;
+  }
+}
+
+// The window's own thickness decides, not the flag.
+void FrmTate::ToggleHorizontalLine() {
+  if (program_.frmYoko.Height() > 0) {
+    HideHorizontalLine();
+    HorizontalHidden = num::kTrue;
+  } else {
+    ShowHorizontalLine();
+    HorizontalHidden = num::kFalse;
+  }
+}
+
+void FrmTate::ToggleVerticalLine() {
+  if (Width() > 0) {
+    HideVerticalLine();
+    VerticalHidden = num::kTrue;
+  } else {
+    ShowVerticalLine();
+    VerticalHidden = num::kFalse;
+  }
+}
+
+// Only the vertical line's width decides; the hidden flags stay as they are.
+void FrmTate::ToggleBothLines() {
+  if (Width() != 0) {
+    HideVerticalLine();
+    program_.frmYoko.SetHeight(0);
+  } else {
+    ShowVerticalLine();
+    ShowHorizontalLine();
+  }
+}
+
+void FrmTate::ThickerLines() {
+  forms::Application& app = this->app();
+  FrmYoko& frmYoko = program_.frmYoko;
+  const float step = FunctionModule::PixelsToTwips(app, kOnePixel);
+  if (Width() < FunctionModule::PixelsToTwips(app, kThickestLine)) {
+    SetWidth(num::AddSingle(Width(), step));
+    SizeChanged = num::kTrue;
+  }
+  if (frmYoko.Height() < FunctionModule::PixelsToTwips(app, kThickestLine)) {
+    frmYoko.SetHeight(num::AddSingle(frmYoko.Height(), step));
+    SizeChanged = num::kTrue;
+  }
+  if (SizeChanged == num::kTrue) {
+    SizeChanged = num::kFalse;
+    LineSize = num::Increment(LineSize);
+  }
+}
+
+void FrmTate::ThinnerLines() {
+  forms::Application& app = this->app();
+  FrmYoko& frmYoko = program_.frmYoko;
+  const float step = FunctionModule::PixelsToTwips(app, kOnePixel);
+  if (Width() > step) {
+    SetWidth(num::AddSingle(Width(), -step));
+    SizeChanged = num::kTrue;
+  }
+  if (frmYoko.Height() > step) {
+    frmYoko.SetHeight(num::AddSingle(frmYoko.Height(), -step));
+    SizeChanged = num::kTrue;
+  }
+  if (SizeChanged == num::kTrue) {
+    SizeChanged = num::kFalse;
+    LineSize = num::Decrement(LineSize);
+  }
+}
+
+void FrmTate::SaveAndConfirm() {
+  if (SaveSettings(program_)) {
+    app().MsgBox("線のスタイルを保存しました。", forms::kMsgBoxOkOnly, "保存完了");
+  }
+}
+
+void FrmTate::SaveAndQuit() {
+  SaveSettings(program_);
+  app().End();
+}
+
+}  // namespace plumbmark

@@ -1,0 +1,27 @@
+// The colour dialog: lists the palette by name, preselects the current line
+// colour and applies the chosen one to both lines.
+#pragma once
+
+#include "platform/forms.h"
+
+namespace plumbmark {
+
+class Plumbmark;
+
+class FrmSetColor : public forms::Form {
+ public:
+  explicit FrmSetColor(Plumbmark& program);
+
+  forms::ComboBox selColor;
+  forms::CommandButton cmdSetColor;
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void cmdSetColor_Click();
+
+  Plumbmark& program_;
+};
+
+}  // namespace plumbmark

@@ -1,0 +1,28 @@
+// The tracking-interval dialog: lists ten intervals from 50 to 500 ms,
+// preselects the current one and applies the chosen one to the timer.
+#pragma once
+
+#include "platform/forms.h"
+
+namespace plumbmark {
+
+class Plumbmark;
+
+class FrmSetRelode : public forms::Form {
+ public:
+  explicit FrmSetRelode(Plumbmark& program);
+
+  forms::ComboBox cmbTime;
+  forms::Label Label1;
+  forms::CommandButton cmbSet;
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void cmbSet_Click();
+
+  Plumbmark& program_;
+};
+
+}  // namespace plumbmark

@@ -1,0 +1,37 @@
+#include "overlay/FunctionModule.h"
+
+#include "platform/numeric.h"
+#include "platform/system_calls.h"
+
+namespace plumbmark::FunctionModule {
+namespace {
+
+constexpr std::int16_t kOnePixel = 1;
+
+}  // namespace
+
+float PixelsToTwips(forms::Application& app, const std::int16_t& pixels) {
+  const float factor = app.Screen.TwipsPerPixelX();
+  return num::MultiplySingle(factor, static_cast<float>(pixels));
+}
+
+double CursorLineLeft(forms::Application& app) {
+  API_GetCursorPos::POINTAPI point{0, 0};
+  API_GetCursorPos::GetCursorPos(app, point);
+  const double factor = app.Screen.TwipsPerPixelX();
+  return factor * static_cast<double>(point.x) + PixelsToTwips(app, kOnePixel);
+}
+
+double CursorLineTop(forms::Application& app) {
+  API_GetCursorPos::POINTAPI point{0, 0};
+  API_GetCursorPos::GetCursorPos(app, point);
+  const double factor = app.Screen.TwipsPerPixelX();
+  return factor * static_cast<double>(point.y) + PixelsToTwips(app, kOnePixel);
+}
+
+std::int16_t TwipsToLineSize(forms::Application& app, float twips) {
+  const double factor = app.Screen.TwipsPerPixelX();
+  return num::RoundToInt16(num::Divide(twips, factor));
+}
+
+}  // namespace plumbmark::FunctionModule

@@ -1,0 +1,109 @@
+#include "overlay/frmTate.h"
+
+#include "overlay/FunctionModule.h"
+#include "platform/numeric.h"
+#include "platform/system_calls.h"
+#include "program.h"
+#include "settings/settings_file.h"
+
+namespace plumbmark {
+namespace {
+
+constexpr std::int32_t kTrackingInterval = 100;  // ms, when the window is created
+constexpr std::int32_t kKeepOnTopFlags =
+    API_SetWindowPos::SWP_NOSIZE | API_SetWindowPos::SWP_NOMOVE | API_SetWindowPos::SWP_SHOWWINDOW;
+const char* const kSecondInstanceText =
+    "既に同じ処理が実行されています。二重起動は禁止されています。";
+
+forms::FormDesign TateDesign() {
+  return forms::FormDesign{.caption = "Plumbmark",
+                           .border = forms::BorderStyle::kNone,
+                           .showInTaskbar = true,
+                           .hasIcon = true,
+                           .maxButton = false,
+                           .minButton = false,
+                           .startUpPosition = forms::StartUpPosition::kCenterScreen,
+                           .width = 2790,
+                           .height = 3195,
+                           .backColor = 0x00FF0000,
+                           // Closing the start-up window ends the program, unsaved.
+                           .closeAction = forms::CloseAction::kEndProgram};
+}
+
+void KeepOnTop(forms::Application& app, std::int32_t hWnd) {
+  API_SetWindowPos::SetWindowPos(app, hWnd, API_SetWindowPos::HWND_TOPMOST, 0, 0, 0, 0,
+                                 kKeepOnTopFlags);
+}
+
+}  // namespace
+
+FrmTate::FrmTate(Plumbmark& program)
+    : Form(program.app, "frmTate", TateDesign()),
+      getMousePos(*this, "getMousePos", kTrackingInterval),
+      program_(program) {
+  getMousePos.Tick = [this] { getMousePos_Timer(); };
+}
+
+std::int32_t FrmTate::ReadSetting(const char* key, std::int32_t fallback) {
+  return Call_API_ini::GetPrivateProfileInt(app(), settings::kSection, key, fallback, IniPath);
+}
+
+void FrmTate::Form_Load() {
+  forms::Application& app = this->app();
+  FrmYoko& frmYoko = program_.frmYoko;
+  if (app.App.PrevInstance()) {
+    app.MsgBox(kSecondInstanceText, forms::kMsgBoxCritical, "エラー");
+    app.End();
+  }
+  IniPath = settings::SettingsPath(app.App.Path(), app.App.PathSeparator());
+  LineSize = num::ToInt16(ReadSetting(settings::kSize, settings::kDefaultSize));
+  getMousePos.SetInterval(ReadSetting(settings::kInterval, settings::kDefaultInterval));
+  SetWidth(FunctionModule::PixelsToTwips(app, LineSize));
+  SetHeight(app.Screen.Height());
+  SetTop(0);
+  SetBackColor(ReadSetting(settings::kColor, settings::kDefaultColor));
+  frmYoko.SetVisible(true);
+  frmYoko.SetWidth(app.Screen.Width());
+  frmYoko.SetHeight(FunctionModule::PixelsToTwips(app, LineSize));
+  frmYoko.SetLeft(0);
+  frmYoko.SetBackColor(ReadSetting(settings::kColor, settings::kDefaultColor));
+  KeepOnTop(app, hWnd());
+  KeepOnTop(app, frmYoko.hWnd());
+  if (ReadSetting(settings::kVertical, settings::kDefaultVertical) == 1) {
+    HideVerticalLine();
+    VerticalHidden = num::kTrue;
+  }
+  if (ReadSetting(settings::kHorizon, settings::kDefaultHorizon) == 1) {
+    HideHorizontalLine();
+    HorizontalHidden = num::kTrue;
+  }
+  SizeChanged = num::kFalse;
+}
+
+void FrmTate::getMousePos_Timer() {
+  SetLeft(num::ToSingle(FunctionModule::CursorLineLeft(app())));
+  program_.frmYoko.SetTop(num::ToSingle(FunctionModule::CursorLineTop(app())));
+}
+
+void FrmTate::HideVerticalLine() {
+  LineSize = FunctionModule::TwipsToLineSize(app(), Width());
+  SetWidth(0);
+}
+
+void FrmTate::HideHorizontalLine() {
+  LineSize = FunctionModule::TwipsToLineSize(app(), program_.frmYoko.Height());
+  program_.frmYoko.SetHeight(0);
+}
+
+void FrmTate::ShowVerticalLine() { SetWidth(FunctionModule::PixelsToTwips(app(), LineSize)); }
+
+void FrmTate::ShowHorizontalLine() {
+  program_.frmYoko.SetHeight(FunctionModule::PixelsToTwips(app(), LineSize));
+}
+
+void SetLineColor(Plumbmark& program, std::int32_t color) {
+  program.frmTate.SetBackColor(color);
+  program.frmYoko.SetBackColor(color);
+}
+
+}  // namespace plumbmark

@@ -1,0 +1,84 @@
+// What a backend (win32, headless, ...) provides to the forms layer. Only the
+// forms layer and the backends include this; the program never does. Handles
+// cross this interface as plain integers, so no platform header leaks in.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace plumbmark::forms {
+
+class Control;
+class Form;
+
+// The pixel geometry of the primary screen and its twips-per-pixel factors.
+struct ScreenMetrics {
+  std::int32_t widthPixels = 0;
+  std::int32_t heightPixels = 0;
+  float twipsPerPixelX = 15;
+  float twipsPerPixelY = 15;
+};
+
+// A rectangle in screen pixels.
+struct PixelRect {
+  std::int32_t x = 0, y = 0, width = 0, height = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+
+// The real window behind one loaded form. The form holds the state; the peer
+// reads it back from the form whenever it is told that something changed.
+class FormPeer {
+ public:
+  virtual ~FormPeer() = default;
+  virtual std::int32_t Handle() const = 0;
+  virtual void GeometryChanged() = 0;
+  virtual void ColorChanged() = 0;
+  virtual void VisibleChanged() = 0;
+  // Brings the window forward and gives it the keyboard.
+  virtual void Activate() = 0;
+  // A control's state (combo items, text or selection, timer interval) changed.
+  virtual void ControlChanged(Control& control) = 0;
+};
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  // Creates the window (and its controls) for a form being loaded. The form
+  // already holds its design-time state.
+  virtual std::unique_ptr<FormPeer> CreatePeer(Form& form) = 0;
+
+  virtual void MessageBox(const std::string& text, std::int32_t style,
+                          const std::string& title) = 0;
+  virtual bool PrevInstance() = 0;
+  virtual std::string AppPath() = 0;
+  virtual char PathSeparator() const = 0;
+  virtual ScreenMetrics Screen() = 0;
+
+  // The system calls the program makes. GetCursorPos leaves the point alone
+  // and returns false when the pointer cannot be read.
+  virtual bool GetCursorPos(std::int32_t& x, std::int32_t& y) = 0;
+  virtual bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x,
+                            std::int32_t y, std::int32_t cx, std::int32_t cy,
+                            std::int32_t flags) = 0;
+  virtual std::int32_t GetPrivateProfileInt(const std::string& section, const std::string& key,
+                                            std::int32_t fallback, const std::string& file) = 0;
+  virtual bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                                         const std::string& value, const std::string& file) = 0;
+
+  // Leaves the message loop: called once when the program ends.
+  virtual void Quit() = 0;
+};
+
+// How a form's twips geometry and colour are shown in pixels; the same rule
+// for every backend so that the model and the real windows cannot drift.
+// Twips are divided by the axis' factor and rounded (halves to even); a
+// negative thickness shows as zero thickness.
+PixelRect DisplayRect(const Form& form, const ScreenMetrics& screen);
+// Pixels along one axis for a twips value (rounded, clamped to +-2^30).
+std::int32_t TwipsToPixels(double twips, float twipsPerPixel);
+// A colour outside 0..0xFFFFFF shows its low 24 bits (its RGB part).
+std::uint32_t DisplayColor(std::int32_t color);
+
+}  // namespace plumbmark::forms

@@ -1,0 +1,188 @@
+#include "platform/headless/headless_backend.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+
+#include "settings/profile_file.h"
+
+namespace plumbmark::forms::headless {
+
+namespace {
+constexpr std::int32_t kSwpNoActivate = 0x0010;
+constexpr std::int32_t kSwpShowWindow = 0x0040;
+constexpr std::int32_t kHwndTopmost = -1;
+}  // namespace
+
+// Mirrors one loaded form into the backend's window table.
+class HeadlessPeer : public FormPeer {
+ public:
+  HeadlessPeer(HeadlessBackend& backend, Form& form, std::int32_t handle)
+      : backend_(backend), form_(form), handle_(handle) {}
+  ~HeadlessPeer() override { backend_.PeerDestroyed(form_); }
+
+  std::int32_t Handle() const override { return handle_; }
+  void GeometryChanged() override {}
+  void ColorChanged() override {}
+  void VisibleChanged() override { backend_.windows_[&form_].shown = form_.visible(); }
+  void Activate() override { backend_.Activate(form_); }
+  void ControlChanged(Control& control) override {
+    if (control.kind() == ControlKind::kTimer) backend_.Schedule(static_cast<Timer&>(control));
+  }
+
+ private:
+  HeadlessBackend& backend_;
+  Form& form_;
+  std::int32_t handle_;
+};
+
+HeadlessBackend::HeadlessBackend() = default;
+HeadlessBackend::~HeadlessBackend() = default;
+
+Application& HeadlessBackend::app() const {
+  if (app_ == nullptr) throw std::logic_error("HeadlessBackend used before Attach");
+  return *app_;
+}
+
+const WindowState* HeadlessBackend::window(const Form& form) const {
+  const auto found = windows_.find(&form);
+  return found == windows_.end() ? nullptr : &found->second;
+}
+
+std::unique_ptr<FormPeer> HeadlessBackend::CreatePeer(Form& form) {
+  const std::int32_t handle = nextHandle_;
+  nextHandle_ += 0x10;
+  windows_[&form] = WindowState{handle, false, false};
+  for (Control* control : form.controls()) {
+    if (control->kind() == ControlKind::kTimer) Schedule(static_cast<Timer&>(*control));
+  }
+  return std::make_unique<HeadlessPeer>(*this, form, handle);
+}
+
+void HeadlessBackend::PeerDestroyed(Form& form) {
+  windows_.erase(&form);
+  Unschedule(form);
+  if (active_ != &form) return;
+  // A closing window hands the keyboard back to the start-up window.
+  Form* startup = app_ != nullptr ? app_->startupForm() : nullptr;
+  active_ = startup != nullptr && startup != &form && startup->loaded() ? startup : nullptr;
+}
+
+void HeadlessBackend::Schedule(Timer& timer) {
+  const std::int64_t due = now_ + Timer::TickPeriod(timer.interval());
+  for (TimerSchedule& schedule : timers_) {
+    if (schedule.timer == &timer) {
+      schedule.due = due;
+      return;
+    }
+  }
+  timers_.push_back({&timer, due});
+}
+
+void HeadlessBackend::Unschedule(const Form& form) {
+  std::erase_if(timers_, [&](const TimerSchedule& s) { return &s.timer->parent() == &form; });
+}
+
+HeadlessBackend::TimerSchedule* HeadlessBackend::NextDue(std::int64_t until) {
+  TimerSchedule* next = nullptr;
+  for (TimerSchedule& schedule : timers_) {
+    if (schedule.due <= until && (next == nullptr || schedule.due < next->due)) next = &schedule;
+  }
+  return next;
+}
+
+void HeadlessBackend::AdvanceTime(std::int64_t milliseconds) {
+  const std::int64_t until = now_ + milliseconds;
+  while (!quit_) {
+    TimerSchedule* next = NextDue(until);
+    if (next == nullptr) break;
+    now_ = next->due;
+    Timer& timer = *next->timer;
+    // The next tick is due one period on; a handler that sets a new
+    // interval reschedules from now.
+    next->due = now_ + Timer::TickPeriod(timer.interval());
+    ++ticks_;
+    app().RaiseTick(timer);
+  }
+  now_ = until;
+}
+
+void HeadlessBackend::PressKey(std::int16_t keyCode, std::int16_t shift, int repeats) {
+  for (int i = 0; i < repeats; ++i) {
+    if (modalDepth_ > 0 || active_ == nullptr || quit_) return;
+    app().RaiseKeyDown(*active_, keyCode, shift);
+  }
+}
+
+void HeadlessBackend::Activate(Form& form) {
+  if (windows_.contains(&form)) active_ = &form;
+}
+
+void HeadlessBackend::PickEntry(ComboBox& combo, std::int16_t index) {
+  if (modalDepth_ == 0 && combo.parent().loaded()) combo.UserPick(index);
+}
+
+void HeadlessBackend::TypeText(ComboBox& combo, const std::string& text) {
+  if (modalDepth_ == 0 && combo.parent().loaded()) combo.UserType(text);
+}
+
+void HeadlessBackend::PressButton(CommandButton& button) {
+  if (modalDepth_ == 0) app().RaiseClick(button);
+}
+
+void HeadlessBackend::ClickCloseBox(Form& form) {
+  if (modalDepth_ == 0) app().RaiseClose(form);
+}
+
+void HeadlessBackend::MessageBox(const std::string& text, std::int32_t style,
+                                 const std::string& title) {
+  messageBoxes.push_back({text, style, title});
+  ++modalDepth_;
+  try {
+    if (onMessageBox) onMessageBox(messageBoxes.back());
+  } catch (...) {
+    --modalDepth_;
+    throw;
+  }
+  --modalDepth_;
+}
+
+void HeadlessBackend::SetPointer(std::int32_t x, std::int32_t y) {
+  pointerX_ = x;
+  pointerY_ = y;
+}
+
+bool HeadlessBackend::GetCursorPos(std::int32_t& x, std::int32_t& y) {
+  if (!pointerReadable_) return false;
+  x = pointerX_;
+  y = pointerY_;
+  return true;
+}
+
+bool HeadlessBackend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x,
+                                   std::int32_t y, std::int32_t cx, std::int32_t cy,
+                                   std::int32_t flags) {
+  setWindowPosCalls.push_back({hWnd, insertAfter, x, y, cx, cy, flags});
+  Form* form = app().FindForm(hWnd);
+  if (form == nullptr) return false;
+  WindowState& state = windows_[form];
+  if (insertAfter == kHwndTopmost) state.topmost = true;
+  if ((flags & kSwpShowWindow) != 0) state.shown = true;
+  if ((flags & kSwpNoActivate) == 0) active_ = form;
+  return true;
+}
+
+std::int32_t HeadlessBackend::GetPrivateProfileInt(const std::string& section,
+                                                   const std::string& key, std::int32_t fallback,
+                                                   const std::string& file) {
+  profileCalls.push_back("get " + key);
+  return profile::GetPrivateProfileInt(section, key, fallback, std::filesystem::path(file));
+}
+
+bool HeadlessBackend::WritePrivateProfileString(const std::string& section, const std::string& key,
+                                                const std::string& value, const std::string& file) {
+  profileCalls.push_back("put " + key + "=" + value);
+  return profile::WritePrivateProfileString(section, key, value, std::filesystem::path(file));
+}
+
+}  // namespace plumbmark::forms::headless

@@ -1,0 +1,115 @@
+// The in-memory backend: a virtual clock, a scripted pointer, injected keys,
+// recorded message boxes and dialog controls operated as a user would. It is
+// deterministic: nothing happens until the test advances time or acts.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/forms.h"
+
+namespace plumbmark::forms::headless {
+
+struct MessageBoxRecord {
+  std::string text;
+  std::int32_t style = 0;
+  std::string title;
+};
+
+struct SetWindowPosCall {
+  std::int32_t hWnd, insertAfter, x, y, cx, cy, flags;
+};
+
+// What the window system shows of one loaded form.
+struct WindowState {
+  std::int32_t handle = 0;
+  bool shown = false;
+  bool topmost = false;
+};
+
+class HeadlessBackend : public Backend {
+ public:
+  HeadlessBackend();
+  ~HeadlessBackend() override;
+
+  // Set up before the program starts (and changeable at any time).
+  ScreenMetrics screen{1920, 1080, 15.0f, 15.0f};
+  std::string appPath;
+  char separator = '/';
+  bool prevInstance = false;
+  // Runs while a message box is open (the box is modal: keys are not
+  // delivered meanwhile); returning closes the box with OK.
+  std::function<void(const MessageBoxRecord&)> onMessageBox;
+
+  void Attach(Application& app) { app_ = &app; }
+  void SetPointer(std::int32_t x, std::int32_t y);
+  void SetPointerReadable(bool readable) { pointerReadable_ = readable; }
+
+  // Driving the program as the window system and the user would.
+  void AdvanceTime(std::int64_t milliseconds);
+  // A key-down on the active window, `repeats` times (auto-repeat).
+  void PressKey(std::int16_t keyCode, std::int16_t shift = 0, int repeats = 1);
+  void Activate(Form& form);
+  void PickEntry(ComboBox& combo, std::int16_t index);
+  void TypeText(ComboBox& combo, const std::string& text);
+  void PressButton(CommandButton& button);
+  void ClickCloseBox(Form& form);
+
+  // What happened.
+  std::vector<MessageBoxRecord> messageBoxes;
+  std::vector<SetWindowPosCall> setWindowPosCalls;
+  std::vector<std::string> profileCalls;  // "get Size", "put Size=5", in call order
+  std::int64_t now() const { return now_; }
+  bool quit() const { return quit_; }
+  Form* activeForm() const { return active_; }
+  const WindowState* window(const Form& form) const;
+  std::int64_t ticks() const { return ticks_; }
+
+  // Backend.
+  std::unique_ptr<FormPeer> CreatePeer(Form& form) override;
+  void MessageBox(const std::string& text, std::int32_t style, const std::string& title) override;
+  bool PrevInstance() override { return prevInstance; }
+  std::string AppPath() override { return appPath; }
+  char PathSeparator() const override { return separator; }
+  ScreenMetrics Screen() override { return screen; }
+  bool GetCursorPos(std::int32_t& x, std::int32_t& y) override;
+  bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x, std::int32_t y,
+                    std::int32_t cx, std::int32_t cy, std::int32_t flags) override;
+  std::int32_t GetPrivateProfileInt(const std::string& section, const std::string& key,
+                                    std::int32_t fallback, const std::string& file) override;
+  bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                                 const std::string& value, const std::string& file) override;
+  void Quit() override { quit_ = true; }
+
+ private:
+  friend class HeadlessPeer;
+  struct TimerSchedule {
+    Timer* timer;
+    std::int64_t due;
+  };
+
+  Application& app() const;
+  void Schedule(Timer& timer);
+  void Unschedule(const Form& form);
+  void PeerDestroyed(Form& form);
+  TimerSchedule* NextDue(std::int64_t until);
+
+  Application* app_ = nullptr;
+  std::map<const Form*, WindowState> windows_;
+  std::vector<TimerSchedule> timers_;
+  std::int32_t pointerX_ = 0;
+  std::int32_t pointerY_ = 0;
+  bool pointerReadable_ = true;
+  std::int64_t now_ = 0;
+  std::int64_t ticks_ = 0;
+  std::int32_t nextHandle_ = 0x10010;
+  Form* active_ = nullptr;
+  int modalDepth_ = 0;
+  bool quit_ = false;
+};
+
+}  // namespace plumbmark::forms::headless

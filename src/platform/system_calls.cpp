@@ -1,0 +1,39 @@
+#include "platform/system_calls.h"
+
+namespace plumbmark::API_GetCursorPos {
+
+std::int32_t GetCursorPos(forms::Application& app, POINTAPI& point) {
+  std::int32_t x = point.x;
+  std::int32_t y = point.y;
+  if (!app.backend().GetCursorPos(x, y)) return 0;
+  point = {x, y};
+  return 1;
+}
+
+}  // namespace plumbmark::API_GetCursorPos
+
+namespace plumbmark::API_SetWindowPos {
+
+std::int32_t SetWindowPos(forms::Application& app, std::int32_t hWnd, std::int32_t hWndInsertAfter,
+                          std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy,
+                          std::int32_t wFlags) {
+  return app.backend().SetWindowPos(hWnd, hWndInsertAfter, x, y, cx, cy, wFlags) ? 1 : 0;
+}
+
+}  // namespace plumbmark::API_SetWindowPos
+
+namespace plumbmark::Call_API_ini {
+
+std::int32_t GetPrivateProfileInt(forms::Application& app, const std::string& section,
+                                  const std::string& key, std::int32_t fallback,
+                                  const std::string& file) {
+  return app.backend().GetPrivateProfileInt(section, key, fallback, file);
+}
+
+std::int32_t WritePrivateProfileString(forms::Application& app, const std::string& section,
+                                       const std::string& key, const std::string& value,
+                                       const std::string& file) {
+  return app.backend().WritePrivateProfileString(section, key, value, file) ? 1 : 0;
+}
+
+}  // namespace plumbmark::Call_API_ini

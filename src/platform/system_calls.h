@@ -1,0 +1,48 @@
+// The system functions the program calls, grouped as the program declares
+// them. Each goes through the running backend: the real user32/kernel32
+// functions on Windows, their equivalents elsewhere.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/forms.h"
+
+namespace plumbmark::API_GetCursorPos {
+
+struct POINTAPI {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+};
+
+// Fills `point` with the pointer position in screen pixels; returns 0 and
+// leaves `point` as it was when the pointer cannot be read.
+std::int32_t GetCursorPos(forms::Application& app, POINTAPI& point);
+
+}  // namespace plumbmark::API_GetCursorPos
+
+namespace plumbmark::API_SetWindowPos {
+
+inline constexpr std::int32_t HWND_TOPMOST = -1;
+inline constexpr std::int32_t SWP_NOSIZE = 0x0001;
+inline constexpr std::int32_t SWP_NOMOVE = 0x0002;
+inline constexpr std::int32_t SWP_NOACTIVATE = 0x0010;
+inline constexpr std::int32_t SWP_SHOWWINDOW = 0x0040;
+
+std::int32_t SetWindowPos(forms::Application& app, std::int32_t hWnd, std::int32_t hWndInsertAfter,
+                          std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy,
+                          std::int32_t wFlags);
+
+}  // namespace plumbmark::API_SetWindowPos
+
+namespace plumbmark::Call_API_ini {
+
+std::int32_t GetPrivateProfileInt(forms::Application& app, const std::string& section,
+                                  const std::string& key, std::int32_t fallback,
+                                  const std::string& file);
+// Returns nonzero when the value was written.
+std::int32_t WritePrivateProfileString(forms::Application& app, const std::string& section,
+                                       const std::string& key, const std::string& value,
+                                       const std::string& file);
+
+}  // namespace plumbmark::Call_API_ini
