@@ -45,6 +45,7 @@ class FrmTate : public forms::Form {
   void ToggleBothLines();
   void ThickerLines();
   void ThinnerLines();
+  float StepThickness(float twips, std::int16_t pixels);
   void SaveAndConfirm();
   void SaveAndQuit();
 
