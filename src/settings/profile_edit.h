@@ -16,8 +16,8 @@ struct EditResult {
 
 // Refuses names or values that would not read back as written: a line break
 // or NUL anywhere (it would inject lines), '=' in the key, a key that would
-// read as a comment (';') or a header ('['), and text that is not UTF-8 for a
-// UTF-16 file.
+// read as a comment (';') or a header ('['), text that is not UTF-8 for a
+// UTF-16 file, and a first key that would start the file with a byte-order mark.
 EditResult EditValue(std::string_view content, std::string_view section, std::string_view key,
                      std::string_view value);
 

@@ -120,7 +120,11 @@ EditResult EditValue(std::string_view content, std::string_view section, std::st
   }
   const std::optional<std::string> text = EditText(decoded.text(), section, key, Trim(value));
   if (!text) return {EditStatus::kUnchanged, {}};
-  return {EditStatus::kChanged, Encode(decoded, *text)};
+  std::string written = Encode(decoded, *text);
+  // A key written at the very start of a file could begin with the bytes of
+  // a byte-order mark and turn the whole file into another encoding.
+  if (Decode(written).encoding != decoded.encoding) return {EditStatus::kRefused, {}};
+  return {EditStatus::kChanged, std::move(written)};
 }
 
 }  // namespace detail

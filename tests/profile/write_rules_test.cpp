@@ -92,6 +92,9 @@ TEST(WriteValueTest, RefusesLineInjectionAndUnreadableKeys) {
     EXPECT_EQ(WriteValue(before, section, key, value), std::nullopt) << key << "=" << value;
   }
   EXPECT_EQ(WriteValue("\xFF\xFE", "s", "k", "\xE9"), std::nullopt) << "not UTF-8";
+  // Found by fuzzing: a first key that starts with a byte-order mark.
+  EXPECT_EQ(WriteValue("", "", "\xFE\xFF ", "k!"), std::nullopt) << "would become UTF-16BE";
+  EXPECT_EQ(WriteValue("\n", "", "\xEF\xBB\xBFk", "1"), std::nullopt) << "would lose the key";
 }
 
 TEST(WriteValueTest, WrittenValueReadsBack) {
