@@ -26,8 +26,8 @@ bool SaveSettings(Plumbmark& program) {
   write(settings::kInterval, std::to_string(frmTate.getMousePos.Interval()));
   write(settings::kHorizon, FlagText(frmTate.HorizontalHidden));
   if (!saved) {
-    app.MsgBox("線のスタイルを保存できませんでした。\n\n" + frmTate.IniPath,
-               forms::kMsgBoxCritical, "エラー");
+    app.MsgBox("線のスタイルを保存できませんでした。\n\n" + frmTate.IniPath, forms::kMsgBoxCritical,
+               "エラー");
   }
   return saved;
 }
