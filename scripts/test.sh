@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Runs every test of the project from a fresh clone: installs the Debian
+# packages it needs, builds, and runs the unit tests, the settings-engine
+# proofs, the checks of the Windows exe and the end-to-end suite under Wine.
+# Stages can be picked by name: scripts/test.sh unit exe
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+all_stages=(unit exe differential fuzz e2e)
+stages=("${@:-${all_stages[@]}}")
+packages=(cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64 wine wine64 xvfb openbox xdotool x11-utils imagemagick
+  fonts-noto-cjk libx11-dev libxtst-dev)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq &&
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+passed=0
+failed=0
+failed_stages=()
+
+# Adds the counts a stage printed: ctest's summary, or a closing
+# "N passed, M failed" line; a stage that printed neither counts as one check.
+count() {
+  local log=$1 rc=$2 line p f
+  line=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -n "$line" ]; then
+    f=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
+    p=$(( $(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line") - f ))
+  else
+    line=$(grep -E '^[A-Za-z-]*:? ?[0-9]+ passed, [0-9]+ failed' "$log" | tail -n 1)
+    if [ -n "$line" ]; then
+      p=$(sed -E 's/^[^0-9]*([0-9]+) passed.*/\1/' <<<"$line")
+      f=$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$line")
+    elif [ "$rc" -eq 0 ]; then p=1 f=0; else p=0 f=1; fi
+  fi
+  [ "$rc" -ne 0 ] && [ "$f" -eq 0 ] && f=1
+  passed=$((passed + p))
+  failed=$((failed + f))
+}
+
+run_stage() {
+  local name=$1 log rc
+  shift
+  log=$(mktemp)
+  echo "=== $name"
+  "$@" 2>&1 | tee "$log"
+  rc=${PIPESTATUS[0]}
+  count "$log" "$rc"
+  rm -f "$log"
+  [ "$rc" -eq 0 ] || failed_stages+=("$name")
+}
+
+build_linux() {
+  cmake --preset linux >/dev/null && cmake --build --preset linux
+}
+
+build_exe() {
+  cmake --preset mingw >/dev/null && cmake --build --preset mingw
+}
+
+stage_unit() { build_linux && ctest --preset linux -j2; }
+stage_exe() { build_exe && bash tests/win32/run.sh; }
+stage_differential() { build_exe && bash tests/differential/run.sh; }
+stage_fuzz() { bash tests/fuzz/run.sh 20; }
+stage_e2e() { build_exe && bash tests/e2e/run.sh; }
+
+install_missing || { echo "could not install the packages the tests need"; exit 1; }
+for stage in "${stages[@]}"; do
+  case "$stage" in
+    unit | exe | differential | fuzz | e2e) run_stage "$stage" "stage_$stage" ;;
+    *) echo "unknown stage '$stage' (stages: ${all_stages[*]})"; exit 2 ;;
+  esac
+done
+
+echo
+[ ${#failed_stages[@]} -eq 0 ] || echo "failed stages: ${failed_stages[*]}"
+echo "all: $passed passed, $failed failed"
+[ ${#failed_stages[@]} -eq 0 ] && [ "$failed" -eq 0 ]
