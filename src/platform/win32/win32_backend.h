@@ -1,0 +1,86 @@
+// The Win32 backend: real windows, the message loop and the system calls.
+// The forms layer keeps the state; this backend mirrors it onto windows and
+// feeds window messages back in as the forms layer's events.
+#pragma once
+
+#include "platform/win32/windows_api.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/backend.h"
+#include "platform/forms.h"
+#include "platform/win32/handles.h"
+
+namespace plumbmark::win32 {
+
+class Win32Backend final : public forms::Backend {
+ public:
+  explicit Win32Backend(HINSTANCE instance);
+  ~Win32Backend() override;
+  Win32Backend(const Win32Backend&) = delete;
+  Win32Backend& operator=(const Win32Backend&) = delete;
+
+  void Attach(forms::Application& app) { app_ = &app; }
+  forms::Application& app() const { return *app_; }
+  HINSTANCE instance() const { return instance_; }
+  ATOM windowClass() const { return windowClass_; }
+
+  // Runs the message loop until the program ends; returns the exit code.
+  int RunMessageLoop();
+  // Ends the program after a failure that nothing else handled: tells the
+  // user once and leaves the message loop with a non-zero exit code.
+  void Fail(std::string_view what) noexcept;
+  bool failed() const { return failed_; }
+
+  // The rectangle spanning every monitor, in pixels.
+  forms::PixelRect Desktop() const;
+  // The DPI of the primary monitor, the one the screen metrics describe.
+  UINT ScreenDpi() const;
+  // Gives the keyboard to `preferred` when it is still one of our usable
+  // windows, otherwise to the start-up form's window; never to `closing`.
+  void HandKeyboardBack(HWND preferred, HWND closing = nullptr);
+
+  // forms::Backend
+  std::unique_ptr<forms::FormPeer> CreatePeer(forms::Form& form) override;
+  void MessageBox(const std::string& text, std::int32_t style, const std::string& title) override;
+  bool PrevInstance() override;
+  std::string AppPath() override;
+  char PathSeparator() const override { return '\\'; }
+  forms::ScreenMetrics Screen() override;
+  bool GetCursorPos(std::int32_t& x, std::int32_t& y) override;
+  bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x, std::int32_t y,
+                    std::int32_t cx, std::int32_t cy, std::int32_t flags) override;
+  std::int32_t GetPrivateProfileInt(const std::string& section, const std::string& key,
+                                    std::int32_t fallback, const std::string& file) override;
+  bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                                 const std::string& value, const std::string& file) override;
+  void Quit() override;
+
+ private:
+  HWND StartupWindow() const;
+  bool IsOurWindow(HWND window) const;
+  void RegisterWindowClass();
+  void CreateInstanceMutex();
+
+  HINSTANCE instance_;
+  ATOM windowClass_ = 0;
+  forms::Application* app_ = nullptr;
+  UniqueHandle instanceMutex_;
+  DWORD instanceMutexError_ = ERROR_SUCCESS;
+  int exitCode_ = 0;
+  bool failed_ = false;
+};
+
+// The window handle behind a forms-layer handle value, and back. Window
+// handles are 32-bit values on 64-bit Windows too (sign-extended).
+inline HWND ToHwnd(std::int32_t handle) {
+  return reinterpret_cast<HWND>(static_cast<std::intptr_t>(handle));
+}
+inline std::int32_t FromHwnd(HWND window) {
+  return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window));
+}
+
+}  // namespace plumbmark::win32
