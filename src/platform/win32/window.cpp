@@ -160,8 +160,12 @@ LRESULT WindowPeer::OnEraseBackground(HWND window, HDC dc) const {
   return 1;
 }
 
+// Showing also activates, as the forms layer does right after anyway.
+// NOTE: Wine 8 tells the X window manager about an activation only when a
+// window is mapped; a window first shown inactive stays inactive for the
+// window manager, whose own keys (Alt+F4) then go to another window.
 void WindowPeer::VisibleChanged() {
-  ShowWindow(window_.get(), form_.visible() ? SW_SHOWNA : SW_HIDE);
+  ShowWindow(window_.get(), form_.visible() ? SW_SHOW : SW_HIDE);
 }
 
 void WindowPeer::Activate() {
