@@ -40,7 +40,9 @@ void TextRoundTrips() {
       {"Japanese", L"\u4fdd\u5b58\u5b8c\u4e86", "\xe4\xbf\x9d\xe5\xad\x98\xe5\xae\x8c\xe4\xba\x86"},
       {"two-byte", L"caf\u00e9", "caf\xc3\xa9"},
       {"surrogate pair", std::wstring{wchar_t(0xD83D), wchar_t(0xDE00)}, "\xf0\x9f\x98\x80"},
-      {"lone high surrogate", std::wstring{L'a', wchar_t(0xD800), L'b'}, "a\xed\xa0\x80" "b"},
+      {"lone high surrogate", std::wstring{L'a', wchar_t(0xD800), L'b'},
+       "a\xed\xa0\x80"
+       "b"},
       {"lone low surrogate", std::wstring{wchar_t(0xDC00)}, "\xed\xb0\x80"},
       {"reversed pair", std::wstring{wchar_t(0xDC00), wchar_t(0xD800)}, "\xed\xb0\x80\xed\xa0\x80"},
       {"empty", L"", ""},
@@ -62,8 +64,12 @@ void MalformedBytesBecomeReplacement() {
       {"stray continuation", "\x80", replacement},
       {"truncated sequence", "a\xe4\xbf", L"a" + replacement + replacement},
       {"overlong slash", "\xc0\xaf", replacement + replacement},
-      {"beyond U+10FFFF", "\xf4\x90\x80\x80", replacement + replacement + replacement + replacement},
-      {"invalid lead", "\xff" "z", replacement + L"z"},
+      {"beyond U+10FFFF", "\xf4\x90\x80\x80",
+       replacement + replacement + replacement + replacement},
+      {"invalid lead",
+       "\xff"
+       "z",
+       replacement + L"z"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Units(WideText(c.narrow)), Units(c.wide), std::string("malformed ") + c.name);

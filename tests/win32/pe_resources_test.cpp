@@ -52,8 +52,8 @@ class PeImage {
     resourceRva_ = Read32(file_, optional + 112 + 2 * 8);  // data directory 2
     for (std::size_t i = 0; i < sections; ++i) {
       const std::size_t header = optional + optionalSize + i * 40;
-      sections_.push_back({Read32(file_, header + 12), Read32(file_, header + 8),
-                           Read32(file_, header + 20)});
+      sections_.push_back(
+          {Read32(file_, header + 12), Read32(file_, header + 8), Read32(file_, header + 20)});
     }
   }
 
@@ -173,9 +173,8 @@ void CheckVersion(const Resource& version) {
   const VersionNode* strings = Child(root, "StringFileInfo");
   const VersionNode* table = strings != nullptr ? Child(*strings, "041104b0") : nullptr;
   EXPECT_EQ(table != nullptr, true, "StringFileInfo block 041104b0");
-  const std::map<std::string, std::string> wanted = {{"ProductName", "Plumbmark"},
-                                                     {"FileVersion", "1.00.0002"},
-                                                     {"ProductVersion", "1.00.0002"}};
+  const std::map<std::string, std::string> wanted = {
+      {"ProductName", "Plumbmark"}, {"FileVersion", "1.00.0002"}, {"ProductVersion", "1.00.0002"}};
   for (const auto& [key, text] : wanted) {
     const VersionNode* value = table != nullptr ? Child(*table, key) : nullptr;
     EXPECT_EQ(value != nullptr ? TextValue(*value) : std::string("(missing)"), text, key);
@@ -222,9 +221,11 @@ void CheckManifest(const std::vector<Resource>& resources) {
   }
   EXPECT_EQ(manifest.has_value(), true, "manifest resource 1");
   if (!manifest) return;
-  for (const char* needle : {"PerMonitorV2, PerMonitor", "true/pm", "Microsoft.Windows.Common-Controls",
-                             "version=\"6.0.0.0\"", "level=\"asInvoker\""}) {
-    EXPECT_EQ(manifest->find(needle) != std::string::npos, true, std::string("manifest has ") + needle);
+  for (const char* needle :
+       {"PerMonitorV2, PerMonitor", "true/pm", "Microsoft.Windows.Common-Controls",
+        "version=\"6.0.0.0\"", "level=\"asInvoker\""}) {
+    EXPECT_EQ(manifest->find(needle) != std::string::npos, true,
+              std::string("manifest has ") + needle);
   }
 }
 

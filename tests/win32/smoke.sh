@@ -64,6 +64,22 @@ else
   exit 1
 fi
 
+# The window states as the window manager sees them (EWMH): both lines kept
+# above other windows, and only the vertical line on the taskbar.
+states() { xprop -id "$(xdotool search --onlyvisible --name "$1" | head -n1)" _NET_WM_STATE; }
+wait_for "xdotool search --onlyvisible --name '^Form1\$'" 100
+tate=$(states '^Plumbmark$') yoko=$(states '^Form1$')
+case $tate in
+  *_NET_WM_STATE_ABOVE*SKIP_TASKBAR* | *SKIP_TASKBAR*) fail "vertical line on the taskbar: $tate" ;;
+  *_NET_WM_STATE_ABOVE*) pass "vertical line kept above others, on the taskbar" ;;
+  *) fail "vertical line kept above others: $tate" ;;
+esac
+case $yoko in
+  *SKIP_TASKBAR*_NET_WM_STATE_ABOVE* | *_NET_WM_STATE_ABOVE*SKIP_TASKBAR*)
+    pass "horizontal line kept above others, not on the taskbar" ;;
+  *) fail "horizontal line kept above others, not on the taskbar: $yoko" ;;
+esac
+
 # The colours of a strip of the screen, one #RRGGBB per pixel.
 strip() {  # x y width height
   convert "$work/shot.png" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- |

@@ -29,7 +29,8 @@ UniqueFont CreateMessageFont(UINT dpi) {
 
 std::wstring WindowTextOf(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -150,7 +151,8 @@ void WindowPeer::MirrorCombo(ChildControl& child) {
     const std::wstring item = WideText(items[i]);
     const LRESULT at =
         SendMessageW(child.window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    if (at == CB_ERR || at == CB_ERRSPACE) throw forms::RuntimeError::PlatformFailure("CB_ADDSTRING");
+    if (at == CB_ERR || at == CB_ERRSPACE)
+      throw forms::RuntimeError::PlatformFailure("CB_ADDSTRING");
     shown.push_back(items[i]);
   }
   const std::int16_t index = combo.listIndex();

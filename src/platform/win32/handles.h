@@ -1,9 +1,9 @@
 // Move-only owners of Win32 handles: each releases its handle exactly once.
 #pragma once
 
-#include "platform/win32/windows_api.h"
-
 #include <utility>
+
+#include "platform/win32/windows_api.h"
 
 namespace plumbmark::win32 {
 

@@ -1,12 +1,11 @@
 // The entry point of plumbmark.exe: the Win32 backend, the forms layer and
 // the program, then the message loop until the program ends.
-#include "platform/win32/windows_api.h"
-
 #include <exception>
 
 #include "platform/forms.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_backend.h"
+#include "platform/win32/windows_api.h"
 #include "program.h"
 
 namespace {

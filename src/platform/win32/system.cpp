@@ -122,8 +122,8 @@ void Win32Backend::Fail(std::string_view what) noexcept {
   failed_ = true;
   exitCode_ = 1;
   try {
-    const std::wstring text =
-        WideText("予期しないエラーが発生したため、Plumbmark を終了します。\n\n" + std::string(what));
+    const std::wstring text = WideText(
+        "予期しないエラーが発生したため、Plumbmark を終了します。\n\n" + std::string(what));
     MessageBoxW(nullptr, text.c_str(), L"Plumbmark", MB_OK | MB_ICONERROR | MB_TASKMODAL);
   } catch (...) {
     // Out of memory for the text: end without telling.

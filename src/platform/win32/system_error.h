@@ -2,11 +2,10 @@
 // forms layer's run-time error, carrying the system's own description.
 #pragma once
 
-#include "platform/win32/windows_api.h"
-
 #include <string>
 
 #include "platform/errors.h"
+#include "platform/win32/windows_api.h"
 
 namespace plumbmark::win32 {
 

@@ -3,8 +3,6 @@
 // feeds window messages back in as the forms layer's events.
 #pragma once
 
-#include "platform/win32/windows_api.h"
-
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -13,6 +11,7 @@
 #include "platform/backend.h"
 #include "platform/forms.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/windows_api.h"
 
 namespace plumbmark::win32 {
 

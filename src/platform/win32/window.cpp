@@ -33,8 +33,7 @@ DWORD ExtendedStyle(const forms::FormDesign& design) {
 
 }  // namespace
 
-WindowPeer::WindowPeer(Win32Backend& backend, forms::Form& form)
-    : backend_(backend), form_(form) {
+WindowPeer::WindowPeer(Win32Backend& backend, forms::Form& form) : backend_(backend), form_(form) {
   CreateNativeWindow();
   ApplyPaint();
   if (IsDialog()) {
@@ -229,8 +228,7 @@ LRESULT WindowPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK WindowPeer::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
+LRESULT CALLBACK WindowPeer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));

@@ -3,8 +3,6 @@
 // the peer mirrors it and turns window messages into the forms layer's events.
 #pragma once
 
-#include "platform/win32/windows_api.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +11,7 @@
 #include "platform/forms.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_backend.h"
+#include "platform/win32/windows_api.h"
 
 namespace plumbmark::win32 {
 
@@ -97,7 +96,7 @@ class WindowPeer final : public forms::FormPeer {
   bool showsNothing_ = false;
   bool mirroring_ = false;       // a change we make is not the user's
   forms::PixelRect dialogRect_;  // dialogs: the client rectangle last mirrored
-  UniqueWindow window_;  // declared last: destroyed before the brush and font it uses
+  UniqueWindow window_;          // declared last: destroyed before the brush and font it uses
 };
 
 // Makes `window` the foreground window and gives it the keyboard, even when
