@@ -44,41 +44,35 @@ void AppendUtf16(std::wstring& out, char32_t point) {
 // Decodes the sequence at `at`, advancing past it; a malformed or overlong
 // sequence consumes one byte and yields U+FFFD.
 char32_t DecodeOne(std::string_view text, std::size_t& at) {
+  struct Form {
+    std::uint8_t mask, lead;  // the lead byte's fixed bits
+    int length;
+    char32_t minimum;  // the smallest code point of this length (no overlong forms)
+  };
+  static constexpr Form kForms[] = {
+      {0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
   const auto lead = static_cast<std::uint8_t>(text[at]);
-  int length = 0;
-  char32_t point = 0;
-  char32_t minimum = 0;
   if (lead < 0x80) {
     ++at;
     return lead;
-  } else if ((lead & 0xE0) == 0xC0) {
-    length = 2, point = lead & 0x1F, minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, point = lead & 0x0F, minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, point = lead & 0x07, minimum = 0x10000;
-  } else {
-    ++at;
-    return kReplacement;
   }
-  if (at + static_cast<std::size_t>(length) > text.size()) {
-    ++at;
-    return kReplacement;
-  }
-  for (int i = 1; i < length; ++i) {
-    const auto next = static_cast<std::uint8_t>(text[at + static_cast<std::size_t>(i)]);
-    if ((next & 0xC0) != 0x80) {
-      ++at;
-      return kReplacement;
+  for (const Form& form : kForms) {
+    if ((lead & form.mask) != form.lead) continue;
+    const auto length = static_cast<std::size_t>(form.length);
+    if (at + length > text.size()) break;
+    char32_t point = lead & static_cast<std::uint8_t>(~form.mask);
+    bool continued = true;
+    for (std::size_t i = 1; i < length && continued; ++i) {
+      const auto next = static_cast<std::uint8_t>(text[at + i]);
+      continued = (next & 0xC0) == 0x80;
+      point = (point << 6) | (next & 0x3F);
     }
-    point = (point << 6) | (next & 0x3F);
+    if (!continued || point < form.minimum || point > 0x10FFFF) break;
+    at += length;
+    return point;
   }
-  if (point < minimum || point > 0x10FFFF) {
-    ++at;
-    return kReplacement;
-  }
-  at += static_cast<std::size_t>(length);
-  return point;
+  ++at;
+  return kReplacement;
 }
 
 }  // namespace

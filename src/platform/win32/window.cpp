@@ -68,7 +68,10 @@ void WindowPeer::CreateNativeWindow() {
     height = outer.bottom - outer.top;
   } else {
     line = PlaceLine(forms::DisplayRect(form_, backend_.Screen()), backend_.Desktop());
-    x = line.window.x, y = line.window.y, width = line.window.width, height = line.window.height;
+    x = line.window.x;
+    y = line.window.y;
+    width = line.window.width;
+    height = line.window.height;
   }
   HWND window = CreateWindowExW(exStyle, MAKEINTATOM(backend_.windowClass()),
                                 WideText(design.caption).c_str(), style, x, y, width, height,
