@@ -1,15 +1,17 @@
 // The file-level profile functions: whole-file reads and crash-safe writes.
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <system_error>
 
 #include "settings/profile_edit.h"
 #include "settings/profile_file.h"
 
-#if __has_include(<unistd.h>)
+#if defined(_WIN32)
+#include <io.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -22,18 +24,25 @@ std::optional<std::string> ReadWholeFile(const fs::path& file) {
   if (!fs::is_regular_file(file, ec)) return std::nullopt;
   std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
-  std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // Read in one go at the size the file has now, then take whatever it grew by.
+  std::string content(static_cast<std::size_t>(fs::file_size(file, ec)), '\0');
+  if (ec) return std::nullopt;
+  in.read(content.data(), static_cast<std::streamsize>(content.size()));
+  content.resize(static_cast<std::size_t>(in.gcount()));
+  std::array<char, 4096> chunk;
+  while (in && (in.read(chunk.data(), chunk.size()) || in.gcount() > 0)) {
+    content.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+  }
   if (in.bad()) return std::nullopt;
   return content;
 }
 
-// Writes the file's data through to the disk where the platform allows it.
+// Writes the file's data through to the disk before it replaces the old one.
 bool SyncToDisk(std::FILE* file) {
-#if __has_include(<unistd.h>)
-  return fsync(fileno(file)) == 0;
+#if defined(_WIN32)
+  return _commit(_fileno(file)) == 0;
 #else
-  (void)file;
-  return true;
+  return fsync(fileno(file)) == 0;
 #endif
 }
 

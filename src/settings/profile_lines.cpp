@@ -50,8 +50,8 @@ void Classify(std::string_view content, Line& line) {
 Line ReadLine(std::string_view text, std::size_t begin) {
   Line line;
   line.begin = begin;
-  line.end = text.find_first_of("\r\n", begin);
-  if (line.end == std::string_view::npos) line.end = text.size();
+  line.end = begin;
+  while (line.end < text.size() && text[line.end] != '\r' && text[line.end] != '\n') ++line.end;
   line.next = line.end;
   if (line.end < text.size()) {
     line.next = line.end + 1;
