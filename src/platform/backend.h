@@ -49,8 +49,8 @@ class Backend {
   // already holds its design-time state.
   virtual std::unique_ptr<FormPeer> CreatePeer(Form& form) = 0;
 
-  virtual void MessageBox(const std::string& text, std::int32_t style,
-                          const std::string& title) = 0;
+  virtual void ShowMessageBox(const std::string& text, std::int32_t style,
+                              const std::string& title) = 0;
   virtual bool PrevInstance() = 0;
   virtual std::string AppPath() = 0;
   virtual char PathSeparator() const = 0;
@@ -62,10 +62,10 @@ class Backend {
   virtual bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x,
                             std::int32_t y, std::int32_t cx, std::int32_t cy,
                             std::int32_t flags) = 0;
-  virtual std::int32_t GetPrivateProfileInt(const std::string& section, const std::string& key,
-                                            std::int32_t fallback, const std::string& file) = 0;
-  virtual bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                                         const std::string& value, const std::string& file) = 0;
+  virtual std::int32_t ReadProfileInt(const std::string& section, const std::string& key,
+                                      std::int32_t fallback, const std::string& file) = 0;
+  virtual bool WriteProfileValue(const std::string& section, const std::string& key,
+                                  const std::string& value, const std::string& file) = 0;
 
   // Leaves the message loop: called once when the program ends.
   virtual void Quit() = 0;
@@ -78,7 +78,17 @@ class Backend {
 PixelRect DisplayRect(const Form& form, const ScreenMetrics& screen);
 // Pixels along one axis for a twips value (rounded, clamped to +-2^30).
 std::int32_t TwipsToPixels(double twips, float twipsPerPixel);
-// A colour outside 0..0xFFFFFF shows its low 24 bits (its RGB part).
-std::uint32_t DisplayColor(std::int32_t color);
+
+// How a colour value shows. 0x800000NN names system colour NN (the forms
+// layer's system colours, e.g. 0x8000000F the button face, for NN below
+// kSystemColorCount): a backend shows the system's colour for it. Any other
+// value outside 0..0xFFFFFF shows its low 24 bits (its RGB part).
+struct ShownColor {
+  bool system = false;
+  std::uint32_t value = 0;  // the system colour's index, or 0x00BBGGRR
+  bool operator==(const ShownColor&) const = default;
+};
+inline constexpr std::uint32_t kSystemColorCount = 31;
+ShownColor DisplayColor(std::int32_t color);
 
 }  // namespace plumbmark::forms

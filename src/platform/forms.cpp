@@ -36,8 +36,12 @@ PixelRect DisplayRect(const Form& form, const ScreenMetrics& screen) {
                    std::max(0, TwipsToPixels(g.height, screen.twipsPerPixelY))};
 }
 
-std::uint32_t DisplayColor(std::int32_t color) {
-  return static_cast<std::uint32_t>(color) & 0xFFFFFFu;
+ShownColor DisplayColor(std::int32_t color) {
+  constexpr std::uint32_t kSystemColorFlag = 0x80000000u;
+  const auto bits = static_cast<std::uint32_t>(color);
+  const std::uint32_t index = bits & ~kSystemColorFlag;
+  if ((bits & kSystemColorFlag) != 0 && index < kSystemColorCount) return {true, index};
+  return {false, bits & 0xFFFFFFu};
 }
 
 // ---- controls ----------------------------------------------------------------
@@ -117,14 +121,15 @@ std::int16_t ComboBox::ListIndex() {
 
 void ComboBox::SetListIndex(std::int16_t index) {
   EnsureParentLoaded();
+  if (index < -1 || index >= static_cast<std::int32_t>(items_.size())) {
+    throw RuntimeError::InvalidPropertyValue();
+  }
   UserPick(index);
   NotifyChanged();
 }
 
 void ComboBox::UserPick(std::int16_t index) {
-  if (index < -1 || index >= static_cast<std::int32_t>(items_.size())) {
-    throw RuntimeError::InvalidPropertyValue();
-  }
+  if (index < -1 || index >= static_cast<std::int32_t>(items_.size())) return;
   listIndex_ = index;
   text_ = index < 0 ? std::string() : items_[static_cast<std::size_t>(index)];
 }
@@ -313,7 +318,7 @@ Application::~Application() = default;
 
 void Application::MsgBox(const std::string& text, std::int32_t style, const std::string& title) {
   if (ended_) throw EndRequest{};
-  backend_.MessageBox(text, style, title);
+  backend_.ShowMessageBox(text, style, title);
   // The program may have ended while the box was open (an event handled
   // meanwhile ran End); the handler that opened the box must not go on.
   if (ended_) throw EndRequest{};

@@ -99,7 +99,8 @@ class ComboBox : public Control {
   void SetListIndex(std::int16_t index);
 
   // The user's own operations, fed in by a backend; the native control
-  // already shows their result, so the peer is not told.
+  // already shows their result, so the peer is not told. A pick outside the
+  // list (which no native control sends) is ignored.
   void UserPick(std::int16_t index);
   void UserType(const std::string& text);
 

@@ -27,13 +27,13 @@ namespace plumbmark::Call_API_ini {
 std::int32_t GetPrivateProfileInt(forms::Application& app, const std::string& section,
                                   const std::string& key, std::int32_t fallback,
                                   const std::string& file) {
-  return app.backend().GetPrivateProfileInt(section, key, fallback, file);
+  return app.backend().ReadProfileInt(section, key, fallback, file);
 }
 
 std::int32_t WritePrivateProfileString(forms::Application& app, const std::string& section,
                                        const std::string& key, const std::string& value,
                                        const std::string& file) {
-  return app.backend().WritePrivateProfileString(section, key, value, file) ? 1 : 0;
+  return app.backend().WriteProfileValue(section, key, value, file) ? 1 : 0;
 }
 
 }  // namespace plumbmark::Call_API_ini

@@ -135,7 +135,7 @@ TEST_F(StartupTest, ValuesTheWindowsCannotShowAreKeptAsRead) {
   EXPECT_FLOAT_EQ(tate.Width(), -45);
   EXPECT_EQ(VerticalPixels(), 0);  // shown as zero thickness
   EXPECT_EQ(tate.BackColor(), -1);
-  EXPECT_EQ(forms::DisplayColor(tate.BackColor()), 0xFFFFFFu);
+  EXPECT_EQ(forms::DisplayColor(tate.BackColor()), (forms::ShownColor{false, 0xFFFFFF}));
   EXPECT_EQ(tate.getMousePos.Interval(), -20);
   EXPECT_EQ(forms::Timer::TickPeriod(-20), 10);
 }

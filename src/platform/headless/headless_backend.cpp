@@ -134,7 +134,7 @@ void HeadlessBackend::ClickCloseBox(Form& form) {
   if (modalDepth_ == 0) app().RaiseClose(form);
 }
 
-void HeadlessBackend::MessageBox(const std::string& text, std::int32_t style,
+void HeadlessBackend::ShowMessageBox(const std::string& text, std::int32_t style,
                                  const std::string& title) {
   messageBoxes.push_back({text, style, title});
   ++modalDepth_;
@@ -172,14 +172,14 @@ bool HeadlessBackend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, 
   return true;
 }
 
-std::int32_t HeadlessBackend::GetPrivateProfileInt(const std::string& section,
+std::int32_t HeadlessBackend::ReadProfileInt(const std::string& section,
                                                    const std::string& key, std::int32_t fallback,
                                                    const std::string& file) {
   profileCalls.push_back("get " + key);
   return profile::GetPrivateProfileInt(section, key, fallback, std::filesystem::path(file));
 }
 
-bool HeadlessBackend::WritePrivateProfileString(const std::string& section, const std::string& key,
+bool HeadlessBackend::WriteProfileValue(const std::string& section, const std::string& key,
                                                 const std::string& value, const std::string& file) {
   profileCalls.push_back("put " + key + "=" + value);
   return profile::WritePrivateProfileString(section, key, value, std::filesystem::path(file));

@@ -71,7 +71,7 @@ class HeadlessBackend : public Backend {
 
   // Backend.
   std::unique_ptr<FormPeer> CreatePeer(Form& form) override;
-  void MessageBox(const std::string& text, std::int32_t style, const std::string& title) override;
+  void ShowMessageBox(const std::string& text, std::int32_t style, const std::string& title) override;
   bool PrevInstance() override { return prevInstance; }
   std::string AppPath() override { return appPath; }
   char PathSeparator() const override { return separator; }
@@ -79,9 +79,9 @@ class HeadlessBackend : public Backend {
   bool GetCursorPos(std::int32_t& x, std::int32_t& y) override;
   bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x, std::int32_t y,
                     std::int32_t cx, std::int32_t cy, std::int32_t flags) override;
-  std::int32_t GetPrivateProfileInt(const std::string& section, const std::string& key,
+  std::int32_t ReadProfileInt(const std::string& section, const std::string& key,
                                     std::int32_t fallback, const std::string& file) override;
-  bool WritePrivateProfileString(const std::string& section, const std::string& key,
+  bool WriteProfileValue(const std::string& section, const std::string& key,
                                  const std::string& value, const std::string& file) override;
   void Quit() override { quit_ = true; }
 

@@ -156,7 +156,7 @@ void Win32Backend::HandKeyboardBack(HWND preferred, HWND closing) {
 
 // A modal box owned by the active form (the start-up form otherwise); while
 // it is open the timer keeps ticking, and afterwards the keyboard goes back.
-void Win32Backend::MessageBox(const std::string& text, std::int32_t style,
+void Win32Backend::ShowMessageBox(const std::string& text, std::int32_t style,
                               const std::string& title) {
   HWND active = GetActiveWindow();
   HWND owner = IsOurWindow(active) ? active : StartupWindow();
@@ -230,14 +230,14 @@ bool Win32Backend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std
 // NOTE: the wide profile functions write the same bytes as the ANSI ones
 // for ASCII content, and they reach a folder whose name the ANSI code page
 // cannot spell.
-std::int32_t Win32Backend::GetPrivateProfileInt(const std::string& section, const std::string& key,
+std::int32_t Win32Backend::ReadProfileInt(const std::string& section, const std::string& key,
                                                 std::int32_t fallback, const std::string& file) {
   const UINT value = GetPrivateProfileIntW(WideText(section).c_str(), WideText(key).c_str(),
                                            fallback, WideText(file).c_str());
   return static_cast<std::int32_t>(value);
 }
 
-bool Win32Backend::WritePrivateProfileString(const std::string& section, const std::string& key,
+bool Win32Backend::WriteProfileValue(const std::string& section, const std::string& key,
                                              const std::string& value, const std::string& file) {
   return WritePrivateProfileStringW(WideText(section).c_str(), WideText(key).c_str(),
                                     WideText(value).c_str(), WideText(file).c_str()) != FALSE;

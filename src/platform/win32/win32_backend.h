@@ -44,7 +44,7 @@ class Win32Backend final : public forms::Backend {
 
   // forms::Backend
   std::unique_ptr<forms::FormPeer> CreatePeer(forms::Form& form) override;
-  void MessageBox(const std::string& text, std::int32_t style, const std::string& title) override;
+  void ShowMessageBox(const std::string& text, std::int32_t style, const std::string& title) override;
   bool PrevInstance() override;
   std::string AppPath() override;
   char PathSeparator() const override { return '\\'; }
@@ -52,9 +52,9 @@ class Win32Backend final : public forms::Backend {
   bool GetCursorPos(std::int32_t& x, std::int32_t& y) override;
   bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x, std::int32_t y,
                     std::int32_t cx, std::int32_t cy, std::int32_t flags) override;
-  std::int32_t GetPrivateProfileInt(const std::string& section, const std::string& key,
+  std::int32_t ReadProfileInt(const std::string& section, const std::string& key,
                                     std::int32_t fallback, const std::string& file) override;
-  bool WritePrivateProfileString(const std::string& section, const std::string& key,
+  bool WriteProfileValue(const std::string& section, const std::string& key,
                                  const std::string& value, const std::string& file) override;
   void Quit() override;
 

@@ -9,9 +9,7 @@
 namespace plumbmark::win32 {
 namespace {
 
-// The forms layer's system colours: the high bit set, the COLOR_* index below.
-constexpr std::uint32_t kSystemColorFlag = 0x80000000u;
-constexpr std::uint32_t kSystemColorCount = COLOR_MENUBAR + 1;
+static_assert(forms::kSystemColorCount == COLOR_MENUBAR + 1, "system colours are COLOR_* indices");
 
 DWORD WindowStyle(const forms::FormDesign& design) {
   if (design.border == forms::BorderStyle::kFixedToolWindow) {
@@ -127,11 +125,7 @@ void WindowPeer::ColorChanged() { ApplyPaint(); }
 
 // Mirrors BackColor into the background brush; the same colour changes nothing.
 void WindowPeer::ApplyPaint() {
-  const auto color = static_cast<std::uint32_t>(form_.backColor());
-  const std::uint32_t index = color & ~kSystemColorFlag;
-  const Paint paint = (color & kSystemColorFlag) != 0 && index < kSystemColorCount
-                          ? Paint{true, index}
-                          : Paint{false, forms::DisplayColor(form_.backColor())};
+  const forms::ShownColor paint = forms::DisplayColor(form_.backColor());
   if (paint_ == paint) return;
   UniqueBrush brush;
   if (!paint.system) {

@@ -43,12 +43,6 @@ class WindowPeer final : public forms::FormPeer {
     int id = 0;
     std::vector<std::string> shownItems;  // combo boxes: the list as last mirrored
   };
-  // What the background is painted with: a system colour or an RGB value.
-  struct Paint {
-    bool system = false;
-    std::uint32_t value = 0;
-    bool operator==(const Paint&) const = default;
-  };
 
   bool IsDialog() const { return form_.design().border == forms::BorderStyle::kFixedToolWindow; }
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -86,7 +80,7 @@ class WindowPeer final : public forms::FormPeer {
   Win32Backend& backend_;
   forms::Form& form_;
   UniqueBrush brush_;
-  std::optional<Paint> paint_;
+  std::optional<forms::ShownColor> paint_;
   UniqueFont font_;
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;

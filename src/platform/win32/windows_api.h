@@ -8,10 +8,3 @@
 #include <imm.h>
 #include <shellscalingapi.h>
 // clang-format on
-
-// NOTE: <windows.h> maps these names to their A or W variants with macros,
-// which would rename the forms layer's Backend methods of the same names in
-// every file that sees both. The backend calls the W functions by full name.
-#undef MessageBox
-#undef GetPrivateProfileInt
-#undef WritePrivateProfileString
