@@ -1,15 +1,18 @@
 // The differential test of the settings-file engine: runs hand-written and
 // seeded random cases through our engine and through the Windows profile
 // functions (a Win32 driver under Wine), batched so that Wine starts only a
-// few times, and reports every disagreement.
+// few times (one batch per core at once), and reports every disagreement.
 //
 // Usage: plumbmark_profile_differential --driver EXE --work DIR
 //          [--seeds FIRST-LAST] [--batch N] [--wine COMMAND]
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <string>
+#include <thread>
 
 #include "case_runner.h"
 
@@ -53,18 +56,18 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
 
 std::string Quote(const std::string& text) { return "'" + text + "'"; }
 
-// Runs the driver once on a script; returns its output lines.
-std::optional<std::vector<std::string>> RunDriver(const Options& options,
+// Runs the driver once on a batch's script; returns its output lines.
+std::optional<std::vector<std::string>> RunDriver(const Options& options, const fs::path& folder,
                                                   const std::vector<std::string>& script) {
-  const fs::path script_file = options.work / "script.txt";
-  const fs::path output_file = options.work / "output.txt";
+  const fs::path script_file = folder / "script.txt";
+  const fs::path output_file = folder / "output.txt";
   std::ofstream out(script_file, std::ios::binary);
   for (const std::string& line : script) out << line << "\n";
   out.close();
   fs::remove(output_file);
   const std::string command = options.wine + " " + Quote(options.driver) + " " +
                               Quote(WinePath(script_file)) + " " + Quote(WinePath(output_file)) +
-                              " 2>>" + Quote((options.work / "wine.log").string());
+                              " 2>>" + Quote((folder / "wine.log").string());
   if (std::system(command.c_str()) != 0) return std::nullopt;
   std::ifstream in(output_file, std::ios::binary);
   std::vector<std::string> lines;
@@ -100,43 +103,74 @@ void Report(const Case& c, const std::vector<std::string>& failures, Tally& tall
   for (const std::string& failure : failures) std::cout << "  -> " << failure << "\n";
 }
 
-bool RunBatch(const Options& options, const std::vector<Case>& cases, Tally& tally) {
+// One batch: its cases, our results, the driver's script and output.
+struct Batch {
+  std::vector<Case> cases;
+  fs::path folder;
+  std::vector<std::vector<std::string>> ours;
   std::vector<std::string> script;
-  std::vector<std::vector<std::string>> ours(cases.size());
-  for (std::size_t i = 0; i < cases.size(); ++i) {
-    const fs::path our_file = options.work / ("o" + std::to_string(i) + ".ini");
-    const fs::path their_file = options.work / ("w" + std::to_string(i) + ".ini");
-    ours[i] = RunOurs(cases[i], our_file, their_file);
-    for (const Operation& op : cases[i].operations) script.push_back(ScriptLine(op, their_file));
-    script.push_back(ListLine(their_file));
-    script.push_back(ListLine(our_file));
+  std::optional<std::vector<std::string>> driver_lines;
+
+  fs::path OurFile(std::size_t i) const { return folder / ("o" + std::to_string(i) + ".ini"); }
+  fs::path TheirFile(std::size_t i) const { return folder / ("w" + std::to_string(i) + ".ini"); }
+};
+
+void Prepare(Batch& batch) {
+  fs::create_directories(batch.folder);
+  for (std::size_t i = 0; i < batch.cases.size(); ++i) {
+    batch.ours.push_back(RunOurs(batch.cases[i], batch.OurFile(i), batch.TheirFile(i)));
+    for (const Operation& op : batch.cases[i].operations) {
+      batch.script.push_back(ScriptLine(op, batch.TheirFile(i)));
+    }
+    batch.script.push_back(ListLine(batch.TheirFile(i)));
+    batch.script.push_back(ListLine(batch.OurFile(i)));
   }
-  const std::optional<std::vector<std::string>> lines = RunDriver(options, script);
-  if (!lines) {
-    std::cout << "differential: the driver failed (see " << (options.work / "wine.log") << ")\n";
+}
+
+// Wine runs one driver per core at a time: Wine's start-up and its file calls
+// dominate the run time.
+void RunDrivers(const Options& options, std::vector<Batch>& batches) {
+  std::atomic<std::size_t> next{0};
+  const auto worker = [&] {
+    for (std::size_t i = next++; i < batches.size(); i = next++) {
+      batches[i].driver_lines = RunDriver(options, batches[i].folder, batches[i].script);
+    }
+  };
+  std::vector<std::thread> threads;
+  const unsigned count = std::max(2u, std::thread::hardware_concurrency());
+  for (unsigned i = 0; i < count; ++i) threads.emplace_back(worker);
+  for (std::thread& thread : threads) thread.join();
+}
+
+bool JudgeBatch(const Batch& batch, Tally& tally) {
+  if (!batch.driver_lines) {
+    std::cout << "differential: the driver failed (see " << (batch.folder / "wine.log") << ")\n";
     return false;
   }
-  DriverOutput output(*lines);
-  for (std::size_t i = 0; i < cases.size(); ++i) {
-    Report(cases[i],
-           Judge(cases[i], ours[i], output, options.work / ("o" + std::to_string(i) + ".ini"),
-                 options.work / ("w" + std::to_string(i) + ".ini")),
+  DriverOutput output(*batch.driver_lines);
+  for (std::size_t i = 0; i < batch.cases.size(); ++i) {
+    Report(batch.cases[i],
+           Judge(batch.cases[i], batch.ours[i], output, batch.OurFile(i), batch.TheirFile(i)),
            tally);
   }
   return true;
 }
 
 int Main(const Options& options) {
-  fs::create_directories(options.work);
-  Tally tally;
-  if (!RunBatch(options, HandWrittenCases(), tally)) return 2;
-  std::vector<Case> batch;
+  std::vector<Batch> batches(1);
+  batches[0].cases = HandWrittenCases();
   for (std::uint32_t seed = options.first_seed; seed <= options.last_seed; ++seed) {
-    batch.push_back(RandomCase(seed));
-    if (batch.size() == options.batch || seed == options.last_seed) {
-      if (!RunBatch(options, batch, tally)) return 2;
-      batch.clear();
-    }
+    if (batches.back().cases.size() == options.batch || batches.size() == 1) batches.emplace_back();
+    batches.back().cases.push_back(RandomCase(seed));
+  }
+  for (std::size_t i = 0; i < batches.size(); ++i) {
+    batches[i].folder = options.work / ("batch" + std::to_string(i));
+    Prepare(batches[i]);
+  }
+  RunDrivers(options, batches);
+  Tally tally;
+  for (const Batch& batch : batches) {
+    if (!JudgeBatch(batch, tally)) return 2;
   }
   for (const auto& [group, counts] : tally.by_group) {
     std::cout << "  " << group << ": " << counts.first << " passed, " << counts.second

@@ -37,5 +37,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+# Set the prefix up once, before several drivers start in it at the same time.
+wineboot --init >/dev/null 2>&1 || true
 
 "$runner" --driver "$driver" --work "$work/cases" --seeds "$seeds" --batch 1000
