@@ -84,6 +84,21 @@ bool ReplaceFile(const fs::path& target, std::string_view bytes,
   return false;
 }
 
+// The replacement goes through a rename, which only the folder's permissions
+// govern; a file that is read-only for us is refused here instead, as Windows
+// refuses to write a read-only profile.
+bool MayReplace(const fs::path& target, fs::perms permissions) {
+  const fs::perms write_bits =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if ((permissions & write_bits) == fs::perms::none) return false;
+#if defined(_WIN32)
+  (void)target;
+  return true;
+#else
+  return access(target.c_str(), W_OK) == 0;
+#endif
+}
+
 // A link to the settings file is kept: the file it points to is replaced.
 fs::path ResolveLinks(const fs::path& file) {
   std::error_code ec;
@@ -109,6 +124,7 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
   if (ec && !exists && ec != std::errc::no_such_file_or_directory) return false;
   std::string content;
   if (exists) {
+    if (!MayReplace(target, status.permissions())) return false;
     std::optional<std::string> read = ReadWholeFile(target);
     if (!read) return false;
     content = std::move(*read);

@@ -90,6 +90,16 @@ TEST_F(ProfileFileTest, WriteThatChangesNothingKeepsBytesAndTime) {
   EXPECT_EQ(Bytes(ini), "[s]\nK=6\n");
 }
 
+TEST_F(ProfileFileTest, ReadOnlyFileIsNotWritten) {
+  const fs::path ini = Put("x.ini", "[s]\r\nk=1\r\n");
+  fs::permissions(ini, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_FALSE(WritePrivateProfileString("s", "k", "2", ini));
+  EXPECT_FALSE(WritePrivateProfileString("s", "k", "1", ini)) << "even the value already there";
+  EXPECT_EQ(Bytes(ini), "[s]\r\nk=1\r\n");
+  EXPECT_EQ(GetPrivateProfileInt("s", "k", 0, ini), 1);
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
 TEST_F(ProfileFileTest, ReplacementKeepsPermissionsAndLinks) {
   const fs::path ini = Put("x.ini", "[s]\r\nk=1\r\n");
   const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
