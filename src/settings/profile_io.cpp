@@ -47,7 +47,7 @@ bool SyncToDisk(std::FILE* file) {
 }
 
 std::string RandomSuffix() {
-  static std::mt19937_64 generator{std::random_device{}()};
+  thread_local std::mt19937_64 generator{std::random_device{}()};
   return std::to_string(generator());
 }
 
