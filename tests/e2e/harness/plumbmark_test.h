@@ -31,12 +31,14 @@ class PlumbmarkTest : public ::testing::Test {
   void SetUp() override { session_ = std::make_unique<Session>(Options()); }
   void TearDown() override;
   virtual SessionOptions Options() const { return {}; }
+  bool HasWindowManager() const { return Options().windowManager; }
 
   Session& session() { return *session_; }
   XClient& x() { return session_->x(); }
 
   // Puts the pointer at the look's position, starts the program and waits
-  // until it shows the look and its vertical line window has the keyboard.
+  // until it shows the look and (with a window manager) its vertical line
+  // window has the keyboard.
   Program& StartProgram(const Look& look);
   // Moves the pointer and waits for the lines to follow (the look's pointer
   // position is replaced by the new one).
@@ -47,6 +49,10 @@ class PlumbmarkTest : public ::testing::Test {
                                             const Scene& scene = {});
   // Waits until the window manager has given the window the keyboard.
   ::testing::AssertionResult WaitForKeyboard(Window window);
+  // Waits until Win32 sends the keys to the window with this title. NOTE:
+  // Wine moves the keyboard between the windows of one program without the
+  // window manager's active window changing, so only Win32 itself can tell.
+  ::testing::AssertionResult WaitForForeground(const std::string& title);
   // Gives the keyboard back to the vertical line window, through the window
   // manager, as a click on the taskbar button does.
   ::testing::AssertionResult ActivateLines();
@@ -58,7 +64,8 @@ class PlumbmarkTest : public ::testing::Test {
   // Compares the settings file with the expected bytes.
   ::testing::AssertionResult SettingsAre(const std::string& expected);
 
-  // Opens a dialog with its key; returns its window once it has the keyboard.
+  // Opens a dialog with its key (or brings it forward again); returns its
+  // window once it has the keyboard.
   std::optional<Window> OpenDialog(Program& program, KeySym key, const std::string& title);
   // Moves the pointer to a point, waits for the lines to follow (so that the
   // click cannot land on a line that has not moved yet), then clicks.

@@ -96,6 +96,9 @@ ProbeReport ParseProbeOutput(const std::string& output) {
     } else if (f[0] == "metrics" && f.size() >= 3) {
       report.screenWidth = std::stoi(f[1]);
       report.screenHeight = std::stoi(f[2]);
+    } else if (f[0] == "focus" && f.size() >= 3) {
+      report.foreground = Unescaped(f[1]);
+      report.focusClass = f[2];
     } else if (f[0] == "window") {
       report.windows.push_back(ParseWindow(f));
     } else if (f[0] == "child" && !report.windows.empty()) {

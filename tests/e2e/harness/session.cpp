@@ -21,10 +21,12 @@ Session::Session(const SessionOptions& options) : folder_("plumbmark-e2e-test") 
   fs::create_directories(logs_);
   server_ = std::make_unique<XServer>(logs_ / "xvfb.log");
   x_ = std::make_unique<XClient>(server_->display());
-  windowManager_ = std::make_unique<WindowManager>(server_->display(), folder_.path() / "home",
-                                                   logs_ / "openbox.log");
-  if (!PollUntil([&] { return x_->WindowManagerRunning(); }, kStartDeadline, 20ms)) {
-    throw std::runtime_error("the window manager did not start");
+  if (options.windowManager) {
+    windowManager_ = std::make_unique<WindowManager>(server_->display(),
+                                                     folder_.path() / "home", logs_ / "openbox.log");
+    if (!PollUntil([&] { return x_->WindowManagerRunning(); }, kStartDeadline, 20ms)) {
+      throw std::runtime_error("the window manager did not start");
+    }
   }
   prefix_ = folder_.path() / "prefix";
   CopyTreeLinkingBinaries(Prefixes().Template(options.prefix), prefix_);

@@ -25,6 +25,9 @@ struct SessionOptions {
   PrefixKind prefix = PrefixKind::kStandard;
   // The program folder's path below the test's folder.
   std::filesystem::path programFolder = "app";
+  // Without one, windows stay exactly where they are put, but no window
+  // ever gets the keyboard.
+  bool windowManager = true;
 };
 
 class Session {

@@ -108,8 +108,26 @@ std::vector<unsigned long> XClient::CardinalList(Window window, const char* prop
 }
 
 std::vector<Window> XClient::ClientWindows() {
-  const auto ids = CardinalList(root_, "_NET_CLIENT_LIST", XA_WINDOW);
-  return {ids.begin(), ids.end()};
+  if (WindowManagerRunning()) {
+    const auto ids = CardinalList(root_, "_NET_CLIENT_LIST", XA_WINDOW);
+    return {ids.begin(), ids.end()};
+  }
+  // Without a window manager: the mapped top-level windows that name their process.
+  Window rootReturn = 0, parent = 0;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  std::vector<Window> windows;
+  if (XQueryTree(display_, root_, &rootReturn, &parent, &children, &count) != 0) {
+    for (unsigned int i = 0; i < count; ++i) {
+      XWindowAttributes attributes{};
+      if (XGetWindowAttributes(display_, children[i], &attributes) &&
+          attributes.map_state == IsViewable && Pid(children[i])) {
+        windows.push_back(children[i]);
+      }
+    }
+  }
+  if (children != nullptr) XFree(children);
+  return windows;
 }
 
 std::vector<Window> XClient::StackingOrder() {

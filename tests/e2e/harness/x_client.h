@@ -3,6 +3,8 @@
 // window manager's view of the windows (EWMH properties).
 #pragma once
 
+// NOTE: GoogleTest comes before Xlib, whose None and Bool macros break its headers.
+#include <gtest/gtest.h>
 #include <X11/Xlib.h>
 
 #include <optional>
@@ -31,8 +33,9 @@ class XClient {
   Image Capture(const Rect& area);
   Image CaptureScreen();
 
-  // Top-level client windows the window manager manages, and their order
-  // from bottom to top.
+  // Top-level client windows the window manager manages (without one: the
+  // mapped top-level windows of any process), and their order from bottom
+  // to top.
   std::vector<Window> ClientWindows();
   std::vector<Window> StackingOrder();
   std::string Title(Window window);

@@ -122,6 +122,22 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
   return TRUE;
 }
 
+// Where the keyboard goes: the foreground window and, inside its thread,
+// the window with the focus.
+void PrintFocus() {
+  HWND foreground = GetForegroundWindow();
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof(thread);
+  std::string focusClass;
+  if (foreground != nullptr &&
+      GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &thread) &&
+      thread.hwndFocus != nullptr) {
+    focusClass = ClassOf(thread.hwndFocus);
+  }
+  Write("focus\t" + (foreground != nullptr ? Escaped(Utf8(TextOf(foreground))) : std::string()) +
+        "\t" + focusClass);
+}
+
 }  // namespace
 
 int main() {
@@ -132,6 +148,7 @@ int main() {
   ReleaseDC(nullptr, screen);
   Write("metrics\t" + std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "\t" +
         std::to_string(GetSystemMetrics(SM_CYSCREEN)));
+  PrintFocus();
   EnumWindows(&PrintWindow, 0);
   Write("end");
   return 0;

@@ -23,7 +23,7 @@ TEST_F(Save, SWritesExactlyTheFiveKeysAndConfirms) {
   EXPECT_EQ(box->Control("Button", 1), nullptr) << "the box has more than an OK button";
 
   ASSERT_TRUE(AnswerMessageBox(program, kSavedTitle));
-  ASSERT_TRUE(WaitForKeyboard(lines_.vertical)) << "the keys did not come back to the lines";
+  ASSERT_TRUE(WaitForForeground("Plumbmark")) << "the keys did not come back to the lines";
   ASSERT_TRUE(MovePointer(look, 90, 80));  // tracking went on
 
   const std::string first = *session().ReadSettings();
