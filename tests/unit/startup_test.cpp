@@ -176,3 +176,49 @@ TEST_F(StartupTest, OversizedSizeReportsOverflowAndEndsWithoutApplyingAnything) 
 
 }  // namespace
 }  // namespace plumbmark::testing
+
+namespace plumbmark::testing {
+namespace {
+
+std::string RandomBytes(std::size_t size, unsigned seed) {
+  std::string bytes(size, '\0');
+  unsigned state = seed;
+  for (char& byte : bytes) {
+    state = state * 1103515245u + 12345u;
+    byte = static_cast<char>(state >> 16);
+  }
+  return bytes;
+}
+
+class BadSettingsFileTest : public ProgramTest,
+                            public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(BadSettingsFileTest, StartsWithTheDefaultsAndKeepsWorking) {
+  WriteIni(GetParam());
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(tate.LineSize, 5);
+  EXPECT_EQ(VerticalPixels(), 5);
+  EXPECT_EQ(tate.BackColor(), 16711680);
+  EXPECT_EQ(tate.getMousePos.Interval(), 100);
+  EXPECT_EQ(tate.VerticalHidden, 0);
+  Press(kUp);
+  Press(kS);
+  ASSERT_EQ(backend.messageBoxes.size(), 1u);
+  EXPECT_EQ(backend.messageBoxes[0].title, "保存完了");
+  forms::headless::HeadlessBackend nextBackend;
+  forms::Application nextApp(nextBackend);
+  nextBackend.Attach(nextApp);
+  nextBackend.appPath = folder_.string();
+  Plumbmark next(nextApp);
+  ASSERT_TRUE(next.Start());
+  EXPECT_EQ(next.frmTate.LineSize, 6);  // the save is readable after the garbage
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Garbage, BadSettingsFileTest,
+    ::testing::Values(RandomBytes(4096, 1), RandomBytes(100000, 2), std::string(1 << 20, '\0'),
+                      "[Plumbmark" + std::string(1 << 20, 'x'),
+                      std::string("\xFF\xFE[\0P\0", 6), "Size=1\r\nColor=255\r\n[plumbmark ]"));
+
+}  // namespace
+}  // namespace plumbmark::testing
