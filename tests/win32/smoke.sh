@@ -46,9 +46,12 @@ openbox_pid=$!
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all
 wineboot -i >"$work/wineboot.log" 2>&1
 wineserver -w
-mkdir -p "$work/run"
-cp "$exe" "$work/run/plumbmark.exe"
-(cd "$work/run" && exec wine plumbmark.exe >"$work/app.log" 2>&1) &
+# A program folder whose name is outside any ANSI code page: the settings
+# path must still reach it.
+run="$work/線 ✓ Ω"
+mkdir -p "$run"
+cp "$exe" "$run/plumbmark.exe"
+(cd "$run" && exec wine plumbmark.exe >"$work/app.log" 2>&1) &
 app_pid=$!
 
 # Waits up to $2 tenths of a second for command $1 to succeed.
@@ -127,10 +130,11 @@ if wait_for "! kill -0 $app_pid" 100; then
 else
   fail "Esc ends the program: still running"
 fi
-ini=$(tr -d '\r' <"$work/run/Plumbmark.ini" 2>/dev/null | tr '\n' ' ')
-want_ini="[Plumbmark] Size=5 Color=16711680 Vertical=0 Interval=100 Horizon=0 "
+ini=$(od -An -c "$run/Plumbmark.ini" 2>/dev/null | tr -s ' \n' ' ')
+want_ini=$(printf '[Plumbmark]\r\nSize=5\r\nColor=16711680\r\nVertical=0\r\nInterval=100\r\nHorizon=0\r\n' |
+  od -An -c | tr -s ' \n' ' ')
 if [ "$ini" = "$want_ini" ]; then
-  pass "Esc saved the default style next to the program"
+  pass "Esc saved the default style next to the program, byte for byte"
 else
   fail "Esc saved the default style: '$ini'"
 fi
