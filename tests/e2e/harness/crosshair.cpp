@@ -29,6 +29,9 @@ std::optional<Rgb> ExpectedPixel(const Look& look, const Scene& scene, int x, in
   for (const Rect& rect : scene.covered) {
     if (rect.Contains(x, y)) return std::nullopt;
   }
+  for (auto fill = scene.fills.rbegin(); fill != scene.fills.rend(); ++fill) {
+    if (fill->area.Contains(x, y)) return fill->color;
+  }
   return scene.background;
 }
 

@@ -28,8 +28,13 @@ struct Look {
 // What lies under the lines: the bare root window (black), or the harness's
 // backdrop window, and areas that other windows (a dialog) may cover.
 struct Scene {
+  struct Fill {
+    Rect area;
+    Rgb color;
+  };
   Rgb background = 0x000000;
-  std::vector<Rect> covered;
+  std::vector<Fill> fills;    // windows of one colour over the background
+  std::vector<Rect> covered;  // areas whose pixels are not checked
 };
 
 // The expected colour of one pixel; nothing for a pixel in a covered area.

@@ -66,6 +66,19 @@ void ImportRegistry(const fs::path& prefix, const fs::path& file, const std::str
   Require(RunWine(prefix, "", {"wine", "regedit", "/S", file.string()}, 120s), "regedit");
 }
 
+// NOTE: Debian's Wine finds none of the fonts it ships; Marlett, which draws
+// the caption buttons, is put where it looks. Tahoma is left out on purpose:
+// with it, Wine's edit fields draw no Japanese (they do not fall back to the
+// linked CJK font), while the face that stands in for it does.
+void InstallCaptionButtonFont(const fs::path& prefix) {
+  const fs::path marlett = "/usr/share/wine/fonts/marlett.ttf";
+  const fs::path fonts = prefix / "drive_c" / "windows" / "Fonts";
+  std::error_code error;
+  if (!fs::is_regular_file(marlett, error)) return;
+  fs::create_directories(fonts);
+  fs::copy_file(marlett, fonts / marlett.filename(), fs::copy_options::skip_existing);
+}
+
 void WaitForWineServer(const fs::path& prefix) {
   Require(RunWine(prefix, "", {"wineserver", "-w"}, 120s), "wineserver -w");
 }
@@ -103,14 +116,20 @@ const fs::path& RunPrefixes::Template(PrefixKind kind) {
   if (auto found = made_.find(kind); found != made_.end()) return found->second;
   const fs::path prefix =
       workFolder_ / (kind == PrefixKind::kStandard ? "prefix-standard" : "prefix-144dpi");
+  // A finished prefix from an earlier run in the same work folder is kept.
+  const fs::path finished = workFolder_ / (prefix.filename().string() + ".finished");
+  if (fs::exists(finished)) return made_[kind] = prefix;
+  fs::remove_all(prefix);
   if (kind == PrefixKind::kStandard) {
     Require(RunWine(prefix, "", {"wineboot", "-i"}, 300s), "wineboot -i");
+    InstallCaptionButtonFont(prefix);
     ImportRegistry(prefix, workFolder_ / "fontlink.reg", FontLinkRegistry());
   } else {
     CopyTreeLinkingBinaries(Template(PrefixKind::kStandard), prefix);
     ImportRegistry(prefix, workFolder_ / "highdpi.reg", HighDpiRegistry());
   }
   WaitForWineServer(prefix);
+  WriteBytes(finished, "");
   return made_[kind] = prefix;
 }
 

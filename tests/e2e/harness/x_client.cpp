@@ -227,14 +227,16 @@ void XClient::Activate(Window window) {
   XSync(display_, False);
 }
 
-Window XClient::CreateBackdrop(Rgb color) {
-  const int screen = DefaultScreen(display_);
-  Window window = XCreateSimpleWindow(display_, root_, 0, 0,
-                                      static_cast<unsigned>(DisplayWidth(display_, screen)),
-                                      static_cast<unsigned>(DisplayHeight(display_, screen)), 0, 0,
-                                      color);
+Window XClient::CreateBackdrop(const Rect& area, Rgb color) {
+  Window window = XCreateSimpleWindow(display_, root_, area.x, area.y,
+                                      static_cast<unsigned>(area.width),
+                                      static_cast<unsigned>(area.height), 0, 0, color);
   XSizeHints hints{};
   hints.flags = USPosition | USSize;
+  hints.x = area.x;
+  hints.y = area.y;
+  hints.width = area.width;
+  hints.height = area.height;
   XSetWMNormalHints(display_, window, &hints);
   // _MOTIF_WM_HINTS: flags = decorations, decorations = none.
   const long motif[5] = {2, 0, 0, 0, 0};

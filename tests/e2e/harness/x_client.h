@@ -53,8 +53,8 @@ class XClient {
   // Asks the window manager to activate the window, as a taskbar does.
   void Activate(Window window);
 
-  // An ordinary undecorated window of one colour over the whole screen.
-  Window CreateBackdrop(Rgb color);
+  // An ordinary undecorated window of one colour.
+  Window CreateBackdrop(const Rect& area, Rgb color);
   void DestroyWindow(Window window);
 
  private:
