@@ -58,6 +58,15 @@ RECT WindowPeer::DialogWindowRect(DWORD style, DWORD exStyle) const {
   return rect;
 }
 
+// A dialog is exactly as large as its design: never widened to the system's
+// minimum tracking size for captioned windows.
+void WindowPeer::OnGetMinMaxInfo(HWND window, MINMAXINFO& limits) const {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+  const RECT outer = DialogWindowRect(style, exStyle);
+  limits.ptMinTrackSize = {outer.right - outer.left, outer.bottom - outer.top};
+}
+
 // Mirrors a change of the form's geometry: a new position moves the window,
 // a new client size resizes it; the default position stays until then.
 void WindowPeer::PlaceDialog() {

@@ -76,7 +76,18 @@ void WindowPeer::CreateNativeWindow() {
                                 nullptr, nullptr, backend_.instance(), this);
   if (window == nullptr) throw SystemError("CreateWindowExW");
   window_.Reset(window);
-  if (!IsDialog()) SetShowsNothing(line.showsNothing);
+  if (!IsDialog()) {
+    SetShowsNothing(line.showsNothing);
+    return;
+  }
+  // NOTE: the system widens a captioned window to its minimum tracking size
+  // while creating it, before this peer can answer WM_GETMINMAXINFO (at
+  // 144 DPI the interval dialog came out a pixel wider than designed); sized
+  // again now, it keeps the design's client area.
+  if (!::SetWindowPos(window, nullptr, 0, 0, width, height,
+                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+    throw SystemError("SetWindowPos");
+  }
 }
 
 void WindowPeer::StartTimers() {
@@ -219,6 +230,10 @@ LRESULT WindowPeer::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return OnControlColor(reinterpret_cast<HDC>(wParam));
+    case WM_GETMINMAXINFO:
+      if (!IsDialog()) break;
+      OnGetMinMaxInfo(window, *reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
     default:
       break;
   }

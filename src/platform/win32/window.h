@@ -76,6 +76,7 @@ class WindowPeer final : public forms::FormPeer {
   void OnActivate(HWND window, WPARAM wParam);
   void FocusFirstControl();
   LRESULT OnControlColor(HDC dc) const;
+  void OnGetMinMaxInfo(HWND window, MINMAXINFO& limits) const;
 
   Win32Backend& backend_;
   forms::Form& form_;
