@@ -45,11 +45,12 @@ cmake -S "$repo/tests/e2e/probe" -B "$build/e2e-probe" -DCMAKE_BUILD_TYPE=MinSiz
 cmake --build "$build/e2e-probe" >/dev/null
 
 # The run's own work folder: its Wine prefixes are made here once and copied
-# for each test; every test ends its own processes, and the templates' Wine
-# servers are ended here in case a run was interrupted while making them.
+# for each test into a folder of the test's own below it. Every test ends its
+# own processes; after an interrupted run the Wine servers still running on
+# any of these prefixes are ended here.
 work=$(mktemp -d "${TMPDIR:-/tmp}/plumbmark-e2e-run-XXXXXX")
 cleanup() {
-  for prefix in "$work"/prefix-*; do
+  for prefix in "$work"/prefix-* "$work"/tests/*/prefix; do
     [[ -d $prefix ]] && WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
   done
   rm -rf "$work"
@@ -76,6 +77,17 @@ start=$SECONDS
 status=0
 "$build/e2e/plumbmark_e2e" "$@" | tee "$work/output.txt" || status=$?
 echo "e2e: $((SECONDS - start)) s"
+# Tests run on copies whose program binaries are hard links into the run's
+# prefixes: a binary changed in place would show here as newer than its prefix.
+for prefix in "$work"/prefix-*/; do
+  prefix=${prefix%/}
+  [[ -f $prefix.finished ]] || continue
+  changed=$(find "$prefix" -type f -newer "$prefix.finished" | head -n 3)
+  if [[ -n $changed ]]; then
+    echo "e2e: a test changed the shared prefix: $changed" >&2
+    status=1
+  fi
+done
 # The suite counts its results; a suite that crashed did not get to.
 summary=$(grep -E '^[0-9]+ passed, [0-9]+ failed$' "$work/output.txt" | tail -n 1 || true)
 if [[ -z $summary ]]; then

@@ -16,7 +16,8 @@ namespace {
 // configuration files (which stay private copies) in place.
 bool IsProgramBinary(const fs::path& file) {
   static constexpr std::array<std::string_view, 12> kBinaryExtensions{
-      ".dll", ".exe", ".drv", ".sys", ".ocx", ".cpl", ".acm", ".ax", ".tlb", ".nls", ".ttf", ".msstyles"};
+      ".dll", ".exe", ".drv", ".sys", ".ocx", ".cpl",
+      ".acm", ".ax",  ".tlb", ".nls", ".ttf", ".msstyles"};
   std::string extension = file.extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -26,8 +27,9 @@ bool IsProgramBinary(const fs::path& file) {
 
 }  // namespace
 
-TempDir::TempDir(const std::string& prefix) {
-  const fs::path base = fs::temp_directory_path();
+TempDir::TempDir(const std::string& prefix, fs::path parent) {
+  const fs::path base = parent.empty() ? fs::temp_directory_path() : parent;
+  fs::create_directories(base);
   std::string pattern = (base / (prefix + "-XXXXXX")).string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp " + pattern);
   path_ = pattern;

@@ -8,11 +8,11 @@
 
 namespace plumbmark::e2e {
 
-// A fresh folder under the system's temporary folder, removed with its
-// contents when this object goes.
+// A fresh folder (under `parent`, by default the system's temporary folder),
+// removed with its contents when this object goes.
 class TempDir {
  public:
-  explicit TempDir(const std::string& prefix);
+  explicit TempDir(const std::string& prefix, std::filesystem::path parent = {});
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;

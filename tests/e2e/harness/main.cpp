@@ -14,8 +14,8 @@ namespace {
 class Summary : public ::testing::EmptyTestEventListener {
   void OnTestProgramEnd(const ::testing::UnitTest& run) override {
     if (run.skipped_test_count() > 0) std::cout << run.skipped_test_count() << " skipped\n";
-    std::cout << run.successful_test_count() << " passed, " << run.failed_test_count()
-              << " failed" << std::endl;
+    std::cout << run.successful_test_count() << " passed, " << run.failed_test_count() << " failed"
+              << std::endl;
   }
 };
 

@@ -46,8 +46,8 @@ Program& PlumbmarkTest::StartProgram(const Look& look) {
   if (PollUntil([&] { return x().ActiveWindow() == window; }, kReactionDeadline, 10ms)) {
     return ::testing::AssertionSuccess();
   }
-  return ::testing::AssertionFailure() << "window " << window << " (" << x().Title(window)
-                                       << ") never became the active window";
+  return ::testing::AssertionFailure()
+         << "window " << window << " (" << x().Title(window) << ") never became the active window";
 }
 
 ::testing::AssertionResult PlumbmarkTest::WaitForForeground(const std::string& title) {
@@ -56,8 +56,8 @@ Program& PlumbmarkTest::StartProgram(const Look& look) {
                 50ms)) {
     return ::testing::AssertionSuccess();
   }
-  return ::testing::AssertionFailure() << "the keys go to \"" << seen << "\", not to \""
-                                       << title << "\"";
+  return ::testing::AssertionFailure()
+         << "the keys go to \"" << seen << "\", not to \"" << title << "\"";
 }
 
 ::testing::AssertionResult PlumbmarkTest::ActivateLines() {
@@ -98,8 +98,7 @@ std::optional<Window> PlumbmarkTest::OpenDialog(Program& program, KeySym key,
   return dialog;
 }
 
-::testing::AssertionResult PlumbmarkTest::ClickAt(Look& look, const Scene& scene, int px,
-                                                  int py) {
+::testing::AssertionResult PlumbmarkTest::ClickAt(Look& look, const Scene& scene, int px, int py) {
   if (auto followed = MovePointer(look, px, py, scene); !followed) return followed;
   x().Click(px, py);
   return ::testing::AssertionSuccess();

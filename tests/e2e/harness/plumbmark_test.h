@@ -45,8 +45,7 @@ class PlumbmarkTest : public ::testing::Test {
   ::testing::AssertionResult MovePointer(Look& look, int x, int y, const Scene& scene = {});
 
   // Presses a key and waits for the screen to show the look.
-  ::testing::AssertionResult PressAndExpect(KeySym key, const Look& look,
-                                            const Scene& scene = {});
+  ::testing::AssertionResult PressAndExpect(KeySym key, const Look& look, const Scene& scene = {});
   // Waits until the window manager has given the window the keyboard.
   ::testing::AssertionResult WaitForKeyboard(Window window);
   // Waits until Win32 sends the keys to the window with this title. NOTE:

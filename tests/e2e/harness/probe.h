@@ -41,8 +41,8 @@ struct ProbeWindow {
 struct ProbeReport {
   int dpiX = 0, dpiY = 0;
   int screenWidth = 0, screenHeight = 0;
-  std::string foreground;  // the title of the window the keyboard goes to
-  std::string focusClass;  // the class of the window inside it with the focus
+  std::string foreground;            // the title of the window the keyboard goes to
+  std::string focusClass;            // the class of the window inside it with the focus
   std::vector<ProbeWindow> windows;  // visible top-level windows of other processes
 
   const ProbeWindow* Find(std::string_view title) const;

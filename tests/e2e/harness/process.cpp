@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,7 +61,8 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
   for (int fd = 3; fd < 1024; ++fd) {
     if (fd != spec.inheritedFd) close(fd);
   }
-  setpgid(0, 0);  // keyboard signals meant for the harness do not reach it
+  // Should the harness die, its children go with it; the exec keeps this.
+  prctl(PR_SET_PDEATHSIG, SIGTERM);
   execve(argv[0], argv, envp);
   _exit(127);
 }
@@ -96,7 +98,8 @@ std::filesystem::path FindProgram(const std::string& name) {
   std::size_t start = 0;
   while (start <= dirs.size()) {
     const std::size_t end = std::min(dirs.find(':', start), dirs.size());
-    const std::filesystem::path candidate = std::filesystem::path(dirs.substr(start, end - start)) / name;
+    const std::filesystem::path candidate =
+        std::filesystem::path(dirs.substr(start, end - start)) / name;
     if (access(candidate.c_str(), X_OK) == 0) return candidate;
     start = end + 1;
   }

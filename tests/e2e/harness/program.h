@@ -1,7 +1,6 @@
 // One started copy of plumbmark.exe and the windows it shows.
 #pragma once
 
-
 #include <chrono>
 #include <optional>
 #include <string>

@@ -16,14 +16,17 @@ fs::path ProgramExecutable() {
   return path;
 }
 
-Session::Session(const SessionOptions& options) : folder_("plumbmark-e2e-test") {
+// The test's folder lies in the run's work folder, which run.sh removes
+// (ending any Wine server left in it) even after an interrupted run.
+Session::Session(const SessionOptions& options)
+    : folder_("test", Prefixes().workFolder() / "tests") {
   logs_ = folder_.path() / "logs";
   fs::create_directories(logs_);
   server_ = std::make_unique<XServer>(logs_ / "xvfb.log");
   x_ = std::make_unique<XClient>(server_->display());
   if (options.windowManager) {
-    windowManager_ = std::make_unique<WindowManager>(server_->display(),
-                                                     folder_.path() / "home", logs_ / "openbox.log");
+    windowManager_ = std::make_unique<WindowManager>(server_->display(), folder_.path() / "home",
+                                                     logs_ / "openbox.log");
     if (!PollUntil([&] { return x_->WindowManagerRunning(); }, kStartDeadline, 20ms)) {
       throw std::runtime_error("the window manager did not start");
     }

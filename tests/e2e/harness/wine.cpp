@@ -51,13 +51,14 @@ std::string HighDpiRegistry() {
   return std::string("Windows Registry Editor Version 5.00\r\n\r\n") +
          "[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n\"LogPixels\"=" + dword + "\r\n\r\n" +
          "[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\"
-         "Fonts]\r\n\"LogPixels\"=" + dword + "\r\n";
+         "Fonts]\r\n\"LogPixels\"=" +
+         dword + "\r\n";
 }
 
 void Require(const CommandResult& result, const std::string& what) {
   if (result.exitStatus != 0) {
-    throw std::runtime_error(what + " failed (" + std::to_string(result.exitStatus) + "): " +
-                             result.output);
+    throw std::runtime_error(what + " failed (" + std::to_string(result.exitStatus) +
+                             "): " + result.output);
   }
 }
 

@@ -75,7 +75,8 @@ Image XClient::Capture(const Rect& area) {
   XImage* picture = XGetImage(display_, root_, area.x, area.y, static_cast<unsigned>(area.width),
                               static_cast<unsigned>(area.height), AllPlanes, ZPixmap);
   if (picture == nullptr) throw std::runtime_error("XGetImage failed");
-  std::vector<Rgb> pixels(static_cast<std::size_t>(area.width) * static_cast<std::size_t>(area.height));
+  std::vector<Rgb> pixels(static_cast<std::size_t>(area.width) *
+                          static_cast<std::size_t>(area.height));
   for (int y = 0; y < area.height; ++y) {
     for (int x = 0; x < area.width; ++x) {
       pixels[static_cast<std::size_t>(y * area.width + x)] =
@@ -228,9 +229,9 @@ void XClient::Activate(Window window) {
 }
 
 Window XClient::CreateBackdrop(const Rect& area, Rgb color) {
-  Window window = XCreateSimpleWindow(display_, root_, area.x, area.y,
-                                      static_cast<unsigned>(area.width),
-                                      static_cast<unsigned>(area.height), 0, 0, color);
+  Window window =
+      XCreateSimpleWindow(display_, root_, area.x, area.y, static_cast<unsigned>(area.width),
+                          static_cast<unsigned>(area.height), 0, 0, color);
   XSizeHints hints{};
   hints.flags = USPosition | USSize;
   hints.x = area.x;

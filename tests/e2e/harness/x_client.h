@@ -3,8 +3,8 @@
 // window manager's view of the windows (EWMH properties).
 #pragma once
 
-// NOTE: GoogleTest comes before Xlib, whose None and Bool macros break its headers.
 #include <gtest/gtest.h>
+// NOTE: after GoogleTest, whose headers Xlib's None and Bool macros break.
 #include <X11/Xlib.h>
 
 #include <optional>

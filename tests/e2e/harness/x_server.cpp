@@ -34,7 +34,8 @@ std::string ReadDisplayNumber(int fd, Process& server) {
 XServer::XServer(const std::filesystem::path& log) {
   int fds[2];
   if (pipe(fds) != 0) throw std::runtime_error("pipe");
-  const std::string screen = std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
+  const std::string screen =
+      std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
   ProcessSpec spec{.argv = {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen,
                             "-nolisten", "tcp", "-br", "-noreset"},
                    .log = log,

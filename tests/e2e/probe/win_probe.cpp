@@ -25,11 +25,16 @@ std::string Utf8(const std::wstring& text) {
 std::string Escaped(const std::string& text) {
   std::string out;
   for (char c : text) {
-    if (c == '\\') out += "\\\\";
-    else if (c == '\t') out += "\\t";
-    else if (c == '\n') out += "\\n";
-    else if (c == '\r') out += "\\r";
-    else out += c;
+    if (c == '\\')
+      out += "\\\\";
+    else if (c == '\t')
+      out += "\\t";
+    else if (c == '\n')
+      out += "\\n";
+    else if (c == '\r')
+      out += "\\r";
+    else
+      out += c;
   }
   return out;
 }
@@ -37,8 +42,8 @@ std::string Escaped(const std::string& text) {
 void Write(const std::string& line) {
   DWORD written = 0;
   const std::string text = line + "\n";
-  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()),
-            &written, nullptr);
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written,
+            nullptr);
 }
 
 // The text of a window in another process: asked for by message, since the
@@ -100,7 +105,7 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM parent) {
                      std::to_string(GetDlgCtrlID(child)) + "\t" + className + "\t" +
                      Escaped(Utf8(TextOf(child))) + "\t" + RectText(rect) + "\t" +
                      (IsWindowVisible(child) ? "1" : "0");
-  if (lstrcmpiW(std::wstring(className.begin(), className.end()).c_str(), L"ComboBox") == 0) {
+  if (className == "ComboBox") {
     line += "\t" + ComboFields(child);
   }
   Write(line);

@@ -48,6 +48,9 @@ struct UnwritableCase {
   bool ends;
 };
 
+// Names the case in test output.
+void PrintTo(const UnwritableCase& c, std::ostream* out) { *out << c.name; }
+
 class UnwritableFolder : public PlumbmarkTest,
                          public ::testing::WithParamInterface<UnwritableCase> {};
 
@@ -93,6 +96,9 @@ struct ReaderCase {
   Look look;
 };
 
+// Names the case in test output.
+void PrintTo(const ReaderCase& c, std::ostream* out) { *out << c.name; }
+
 class SettingsReader : public PlumbmarkTest, public ::testing::WithParamInterface<ReaderCase> {};
 
 TEST_P(SettingsReader, StartsWithWhatThePlatformReaderFinds) {
@@ -110,15 +116,19 @@ TEST_P(SettingsReader, StartsWithWhatThePlatformReaderFinds) {
 INSTANTIATE_TEST_SUITE_P(
     BadSettings, SettingsReader,
     ::testing::Values(
-        ReaderCase{"BinaryJunk", std::string("\x00\x01\xFF\xFEgarbage\x7F\r\n=5\r\n]]\r\n", 20), {}},
+        ReaderCase{
+            "BinaryJunk", std::string("\x00\x01\xFF\xFEgarbage\x7F\r\n=5\r\n]]\r\n", 20), {}},
         ReaderCase{"EmptyValues",
-                   "[Plumbmark]\r\nSize=\r\nColor=\r\nVertical=\r\nInterval=\r\nHorizon=\r\n", {}},
-        ReaderCase{"OtherSections", "[Plumbmarks]\r\nSize=9\r\n[Plumbmark.ini]\r\nColor=255\r\n",
+                   "[Plumbmark]\r\nSize=\r\nColor=\r\nVertical=\r\nInterval=\r\nHorizon=\r\n",
                    {}},
+        ReaderCase{
+            "OtherSections", "[Plumbmarks]\r\nSize=9\r\n[Plumbmark.ini]\r\nColor=255\r\n", {}},
         ReaderCase{"NoEqualsSigns", "[Plumbmark]\r\nSize 9\r\nColor:255\r\n", {}},
-        ReaderCase{"CaseAndSpaces", "[PLUMBMARK]\r\n  size =  8  \r\nCOLOR=255\r\n",
+        ReaderCase{"CaseAndSpaces",
+                   "[PLUMBMARK]\r\n  size =  8  \r\nCOLOR=255\r\n",
                    {.color = ScreenColor(255), .vertical = 8, .horizontal = 8}},
-        ReaderCase{"TrailingLetters", "[Plumbmark]\r\nSize=7px\r\n", {.vertical = 7, .horizontal = 7}}),
+        ReaderCase{
+            "TrailingLetters", "[Plumbmark]\r\nSize=7px\r\n", {.vertical = 7, .horizontal = 7}}),
     [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -33,6 +33,9 @@ struct PreselectCase {
   int selected;
 };
 
+// Names the case in test output.
+void PrintTo(const PreselectCase& c, std::ostream* out) { *out << c.name; }
+
 class ColourDialogOpening : public PlumbmarkTest,
                             public ::testing::WithParamInterface<PreselectCase> {};
 
@@ -92,6 +95,40 @@ TEST_F(ColourDialog, AppliesTheChosenColourToBothLines) {
   ASSERT_TRUE(WaitForForeground("Plumbmark")) << "the keys did not come back to the lines";
   look.color = ScreenColor(65535);  // the cycle goes on from grey
   ASSERT_TRUE(PressAndExpect(XK_Tab, look));
+}
+
+TEST_F(ColourDialog, ColoursTheHiddenLineToo) {
+  Look look{.pointerX = 640, .pointerY = 420};
+  Program& program = StartProgram(look);
+  look.horizontal = 0;
+  ASSERT_TRUE(PressAndExpect(XK_Shift_L, look));
+  ASSERT_TRUE(OpenDialog(program, XK_c, kColorDialogTitle));
+  x().PressKey(XK_Down);   // 青 to 緑
+  x().PressKey(XK_Tab);    // to the button
+  x().PressKey(XK_space);  // which presses it
+  ASSERT_TRUE(program.WaitForWindowGone(kColorDialogTitle));
+  look.color = ScreenColor(65280);
+  ASSERT_TRUE(WaitForLook(x(), look));
+  ASSERT_TRUE(WaitForForeground("Plumbmark"));
+  look.horizontal = 5;
+  ASSERT_TRUE(PressAndExpect(XK_Shift_L, look)) << "the hidden line kept its old colour";
+}
+
+TEST_F(ColourDialog, ButtonWithNothingSelectedKeepsAColourOutsideThePalette) {
+  constexpr std::int32_t kOdd = 0x2060A0;
+  session().WriteSettings(SettingsFileText({.color = kOdd}));
+  Look look{.pointerX = 420, .pointerY = 360, .color = ScreenColor(kOdd)};
+  Program& program = StartProgram(look);
+  const auto dialog = OpenDialog(program, XK_c, kColorDialogTitle);
+  ASSERT_TRUE(dialog);
+  const ProbeReport seen = session().Probe();
+  ASSERT_NE(seen.Find(kColorDialogTitle), nullptr);
+  ASSERT_TRUE(ClickButton(look, *dialog, *seen.Find(kColorDialogTitle)));
+  ASSERT_TRUE(program.WaitForWindowGone(kColorDialogTitle));
+  ASSERT_TRUE(WaitForLook(x(), look));
+  ASSERT_TRUE(WaitForForeground("Plumbmark"));
+  ASSERT_TRUE(SaveWithConfirmation(program));
+  EXPECT_TRUE(SettingsAre(SettingsFileText({.color = kOdd})));
 }
 
 TEST_F(ColourDialog, CloseBoxAppliesNothing) {
@@ -156,13 +193,12 @@ TEST_P(IntervalDialogOpening, ListsTheTenIntervalsAndPreselectsTheCurrentOne) {
 
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, IntervalDialogOpening,
-    ::testing::Values(PreselectCase{"Default", "", kDefaultBlue, "100", 1},
-                      PreselectCase{"Fifty", SettingsFileText({.interval = 50}), kDefaultBlue,
-                                    "50", 0},
-                      PreselectCase{"FiveHundred", SettingsFileText({.interval = 500}),
-                                    kDefaultBlue, "500", 9},
-                      PreselectCase{"SeventyFiveIsNoEntry", SettingsFileText({.interval = 75}),
-                                    kDefaultBlue, "", -1}),
+    ::testing::Values(
+        PreselectCase{"Default", "", kDefaultBlue, "100", 1},
+        PreselectCase{"Fifty", SettingsFileText({.interval = 50}), kDefaultBlue, "50", 0},
+        PreselectCase{"FiveHundred", SettingsFileText({.interval = 500}), kDefaultBlue, "500", 9},
+        PreselectCase{"SeventyFiveIsNoEntry", SettingsFileText({.interval = 75}), kDefaultBlue, "",
+                      -1}),
     [](const auto& test) { return std::string(test.param.name); });
 
 using IntervalDialog = PlumbmarkTest;

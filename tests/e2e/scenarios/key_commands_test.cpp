@@ -60,6 +60,9 @@ struct ToggleCase {
   bool hidesVertical;
 };
 
+// Names the case in test output.
+void PrintTo(const ToggleCase& c, std::ostream* out) { *out << c.name; }
+
 class LineToggle : public PlumbmarkTest, public ::testing::WithParamInterface<ToggleCase> {};
 
 TEST_P(LineToggle, HidesThenShowsItsLineAndSavesTheFlag) {

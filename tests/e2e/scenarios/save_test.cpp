@@ -60,5 +60,18 @@ TEST_F(Save, EscSavesAndEndsWithEveryWindowGone) {
   EXPECT_TRUE(SettingsAre(SettingsFileText({.size = 6, .color = 65280})));
 }
 
+TEST_F(Save, EscWithBothDialogsOpenEndsEverything) {
+  Look look{.pointerX = 500, .pointerY = 400};
+  Program& program = StartProgram(look);
+  ASSERT_TRUE(OpenDialog(program, XK_c, kColorDialogTitle));
+  ASSERT_TRUE(ActivateLines());
+  ASSERT_TRUE(OpenDialog(program, XK_i, kIntervalDialogTitle));
+  ASSERT_TRUE(ActivateLines());
+  x().PressKey(XK_Escape);
+  ASSERT_TRUE(program.WaitForExit()) << "the program did not end";
+  EXPECT_TRUE(program.Windows().empty());
+  EXPECT_TRUE(SettingsAre(SettingsFileText()));
+}
+
 }  // namespace
 }  // namespace plumbmark::e2e

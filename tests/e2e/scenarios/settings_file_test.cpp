@@ -9,12 +9,15 @@ namespace {
 
 struct StoredCase {
   const char* name;
-  std::string file;      // the file as the test leaves it before the start
-  Look look;             // what the start must show (the pointer is set below)
-  StoredStyle saved;     // what a save right after the start writes
-  KeySym showKey;        // a key that shows a hidden line again (0: none hidden)
-  Look shown;            // ... and what it then shows
+  std::string file;   // the file as the test leaves it before the start
+  Look look;          // what the start must show (the pointer is set below)
+  StoredStyle saved;  // what a save right after the start writes
+  KeySym showKey;     // a key that shows a hidden line again (0: none hidden)
+  Look shown;         // ... and what it then shows
 };
+
+// Names the case in test output.
+void PrintTo(const StoredCase& c, std::ostream* out) { *out << c.name; }
 
 class StoredStyleTest : public PlumbmarkTest, public ::testing::WithParamInterface<StoredCase> {};
 
@@ -48,23 +51,26 @@ INSTANTIATE_TEST_SUITE_P(
                    SettingsFileText({.size = 9, .color = 255, .interval = 250}),
                    {.color = kRed, .vertical = 9, .horizontal = 9},
                    {.size = 9, .color = 255, .interval = 250}},
-        StoredCase{"HorizontalHidden", SettingsFileText({.size = 7, .color = 33023, .horizon = 1}),
+        StoredCase{"HorizontalHidden",
+                   SettingsFileText({.size = 7, .color = 33023, .horizon = 1}),
                    {.color = ScreenColor(33023), .vertical = 7, .horizontal = 0},
                    {.size = 7, .color = 33023, .horizon = 1},
                    XK_Shift_L,
                    {.color = ScreenColor(33023), .vertical = 7, .horizontal = 7}},
-        StoredCase{"VerticalHidden", SettingsFileText({.size = 12, .color = 16776960, .vertical = 1}),
+        StoredCase{"VerticalHidden",
+                   SettingsFileText({.size = 12, .color = 16776960, .vertical = 1}),
                    {.color = ScreenColor(16776960), .vertical = 0, .horizontal = 12},
                    {.size = 12, .color = 16776960, .vertical = 1},
                    XK_Control_L,
                    {.color = ScreenColor(16776960), .vertical = 12, .horizontal = 12}},
-        StoredCase{"BothHidden",
-                   SettingsFileText({.size = 3, .color = 13421772, .vertical = 1, .interval = 150,
-                                     .horizon = 1}),
-                   {.color = ScreenColor(13421772), .vertical = 0, .horizontal = 0},
-                   {.size = 3, .color = 13421772, .vertical = 1, .interval = 150, .horizon = 1},
-                   XK_F1,
-                   {.color = ScreenColor(13421772), .vertical = 3, .horizontal = 3}},
+        StoredCase{
+            "BothHidden",
+            SettingsFileText(
+                {.size = 3, .color = 13421772, .vertical = 1, .interval = 150, .horizon = 1}),
+            {.color = ScreenColor(13421772), .vertical = 0, .horizontal = 0},
+            {.size = 3, .color = 13421772, .vertical = 1, .interval = 150, .horizon = 1},
+            XK_F1,
+            {.color = ScreenColor(13421772), .vertical = 3, .horizontal = 3}},
         StoredCase{"FlagsOtherThanOneShowTheLines",
                    SettingsFileText({.size = 4, .vertical = 2, .horizon = -1}),
                    {.vertical = 4, .horizontal = 4},
@@ -98,8 +104,8 @@ TEST_F(SettingsFile, ForeignSectionsKeysAndCommentsSurviveASave) {
       "\r\n"
       "[Tail]\r\n"
       "X=1\r\n");
-  Look look{.pointerX = 300, .pointerY = 300, .color = ScreenColor(255), .vertical = 7,
-            .horizontal = 7};
+  Look look{
+      .pointerX = 300, .pointerY = 300, .color = ScreenColor(255), .vertical = 7, .horizontal = 7};
   Program& program = StartProgram(look);
   look.color = ScreenColor(33023);
   ASSERT_TRUE(PressAndExpect(XK_Tab, look));
@@ -138,7 +144,10 @@ class UnusualFolder : public PlumbmarkTest {
 
 TEST_F(UnusualFolder, SavesNextToTheProgramAndReadsItBack) {
   session().WriteSettings(SettingsFileText({.size = 2, .color = 65535}));
-  Look look{.pointerX = 640, .pointerY = 480, .color = ScreenColor(65535), .vertical = 2,
+  Look look{.pointerX = 640,
+            .pointerY = 480,
+            .color = ScreenColor(65535),
+            .vertical = 2,
             .horizontal = 2};
   Program& program = StartProgram(look);
   look.color = kDefaultBlue;

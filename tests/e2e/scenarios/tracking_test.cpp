@@ -14,9 +14,8 @@ TEST_F(Tracking, LinesFollowThePointerToEveryEdgeOfTheScreen) {
   Look look{.pointerX = 512, .pointerY = 384};
   StartProgram(look);
   // Past the right and bottom edges only the part on the screen shows.
-  const std::vector<std::pair<int, int>> points{{0, 0},      {1023, 0},   {0, 767},
-                                                {100, 700},  {1018, 762}, {1021, 765},
-                                                {1023, 767}, {40, 30}};
+  const std::vector<std::pair<int, int>> points{{0, 0},      {1023, 0},   {0, 767},    {100, 700},
+                                                {1018, 762}, {1021, 765}, {1023, 767}, {40, 30}};
   for (const auto& [px, py] : points) {
     ASSERT_TRUE(MovePointer(look, px, py)) << "pointer at " << px << "," << py;
   }
@@ -34,8 +33,8 @@ class TrackingWithoutWindowManager : public PlumbmarkTest {
 TEST_F(TrackingWithoutWindowManager, LinesReachTheLastColumnAndRow) {
   Look look{.pointerX = 512, .pointerY = 384};
   StartProgram(look);
-  for (const auto& [px, py] : {std::pair{1022, 766}, std::pair{1023, 767}, std::pair{1022, 766},
-                               std::pair{1019, 763}}) {
+  for (const auto& [px, py] :
+       {std::pair{1022, 766}, std::pair{1023, 767}, std::pair{1022, 766}, std::pair{1019, 763}}) {
     ASSERT_TRUE(MovePointer(look, px, py)) << "pointer at " << px << "," << py;
   }
 }
