@@ -12,15 +12,15 @@ void PlumbmarkTest::TearDown() {
   session_.reset();
 }
 
-Program& PlumbmarkTest::StartProgram(const Look& look) {
+Program& PlumbmarkTest::StartProgram(const Look& look, const Scene& scene) {
   x().MovePointer(look.pointerX, look.pointerY);
   Program& program = session_->Launch();
   const auto lines = program.WaitForLineWindows();
   if (!lines) throw std::runtime_error("the program showed no line windows");
   lines_ = *lines;
-  if (!WaitForLook(x(), look, {}, kStartDeadline)) {
+  if (!WaitForLook(x(), look, scene, kStartDeadline)) {
     throw std::runtime_error("the crosshair did not appear: " +
-                             Mismatch(x().CaptureScreen(), look, {}));
+                             Mismatch(x().CaptureScreen(), look, scene));
   }
   if (HasWindowManager() && !WaitForKeyboard(lines_.vertical)) {
     throw std::runtime_error("the vertical line window never got the keyboard");

@@ -39,7 +39,7 @@ class PlumbmarkTest : public ::testing::Test {
   // Puts the pointer at the look's position, starts the program and waits
   // until it shows the look and (with a window manager) its vertical line
   // window has the keyboard.
-  Program& StartProgram(const Look& look);
+  Program& StartProgram(const Look& look, const Scene& scene = {});
   // Moves the pointer and waits for the lines to follow (the look's pointer
   // position is replaced by the new one).
   ::testing::AssertionResult MovePointer(Look& look, int x, int y, const Scene& scene = {});

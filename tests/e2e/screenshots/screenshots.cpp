@@ -13,6 +13,12 @@ using namespace std::chrono_literals;
 
 class Screenshot : public PlumbmarkTest {
  protected:
+  // Every picture has a desktop behind the program's windows.
+  void SetUp() override {
+    PlumbmarkTest::SetUp();
+    desktop_ = Desktop();
+  }
+
   // Saves the screen, cut to `area` (within the screen), as name.png.
   void Save(const std::string& name, Rect area) {
     const char* folder = std::getenv("PLUMBMARK_SCREENSHOTS");
@@ -39,6 +45,13 @@ class Screenshot : public PlumbmarkTest {
                 rect->height + kTitleBar + 2 * margin};
   }
 
+  // The desktop with a dialog over it.
+  Scene WithDialog(Window dialog) {
+    Scene scene = desktop_;
+    scene.covered = SceneWith(dialog).covered;
+    return scene;
+  }
+
   // An ordinary window behind the crosshair, as a desktop would be.
   Scene Desktop() {
     const Rect area{0, 0, kScreenWidth, kScreenHeight - 1};
@@ -47,36 +60,35 @@ class Screenshot : public PlumbmarkTest {
   }
 
   static constexpr Rgb kDesktopColor = 0xE8ECEF;
+  Scene desktop_;
 };
 
 TEST_F(Screenshot, Crosshair) {
   Look look{.pointerX = 300, .pointerY = 200};
-  StartProgram(look);
-  const Scene desktop = Desktop();
-  ASSERT_TRUE(WaitForLook(x(), look, desktop));
+  StartProgram(look, desktop_);
   Save("crosshair", Rect{60, 40, 480, 320});
 }
 
 TEST_F(Screenshot, ColourDialog) {
   Look look{.pointerX = 230, .pointerY = 130};
-  Program& program = StartProgram(look);
+  Program& program = StartProgram(look, desktop_);
   const auto dialog = OpenDialog(program, XK_c, kColorDialogTitle);
   ASSERT_TRUE(dialog);
-  ASSERT_TRUE(WaitForLook(x(), look, SceneWith(*dialog)));
+  ASSERT_TRUE(WaitForLook(x(), look, WithDialog(*dialog)));
   Save("colour-dialog", Rect{0, 0, 320, 200});
 }
 
 TEST_F(Screenshot, IntervalDialog) {
   Look look{.pointerX = 190, .pointerY = 130};
-  Program& program = StartProgram(look);
+  Program& program = StartProgram(look, desktop_);
   const auto dialog = OpenDialog(program, XK_i, kIntervalDialogTitle);
   ASSERT_TRUE(dialog);
-  ASSERT_TRUE(WaitForLook(x(), look, SceneWith(*dialog)));
+  ASSERT_TRUE(WaitForLook(x(), look, WithDialog(*dialog)));
   Save("interval-dialog", Rect{0, 0, 280, 200});
 }
 
 TEST_F(Screenshot, SavedMessage) {
-  Program& program = StartProgram({.pointerX = 150, .pointerY = 120});
+  Program& program = StartProgram({.pointerX = 150, .pointerY = 120}, desktop_);
   x().PressKey(XK_s);
   const auto box = program.WaitForWindow(kSavedTitle);
   ASSERT_TRUE(box);
@@ -85,7 +97,7 @@ TEST_F(Screenshot, SavedMessage) {
 }
 
 TEST_F(Screenshot, SecondCopyRefused) {
-  StartProgram({.pointerX = 150, .pointerY = 120});
+  StartProgram({.pointerX = 150, .pointerY = 120}, desktop_);
   Program& second = session().Launch();
   const auto box = second.WaitForWindow(kErrorTitle, kStartDeadline);
   ASSERT_TRUE(box);
@@ -104,7 +116,7 @@ TEST_F(Screenshot, OverflowReported) {
 
 TEST_F(Screenshot, SaveFailed) {
   std::filesystem::create_directory(session().settingsFile());
-  Program& program = StartProgram({.pointerX = 150, .pointerY = 120});
+  Program& program = StartProgram({.pointerX = 150, .pointerY = 120}, desktop_);
   x().PressKey(XK_s);
   const auto box = program.WaitForWindow(kErrorTitle);
   ASSERT_TRUE(box);
