@@ -115,11 +115,23 @@ RunPrefixes::RunPrefixes(fs::path workFolder) : workFolder_(std::move(workFolder
 
 const fs::path& RunPrefixes::Template(PrefixKind kind) {
   if (auto found = made_.find(kind); found != made_.end()) return found->second;
+  if (auto failed = failed_.find(kind); failed != failed_.end()) {
+    throw std::runtime_error(failed->second);
+  }
+  try {
+    return made_[kind] = Make(kind);
+  } catch (const std::exception& error) {
+    failed_[kind] = std::string("making the Wine prefix failed: ") + error.what();
+    throw;
+  }
+}
+
+fs::path RunPrefixes::Make(PrefixKind kind) {
   const fs::path prefix =
       workFolder_ / (kind == PrefixKind::kStandard ? "prefix-standard" : "prefix-144dpi");
   // A finished prefix from an earlier run in the same work folder is kept.
   const fs::path finished = workFolder_ / (prefix.filename().string() + ".finished");
-  if (fs::exists(finished)) return made_[kind] = prefix;
+  if (fs::exists(finished)) return prefix;
   fs::remove_all(prefix);
   if (kind == PrefixKind::kStandard) {
     Require(RunWine(prefix, "", {"wineboot", "-i"}, 300s), "wineboot -i");
@@ -131,7 +143,7 @@ const fs::path& RunPrefixes::Template(PrefixKind kind) {
   }
   WaitForWineServer(prefix);
   WriteBytes(finished, "");
-  return made_[kind] = prefix;
+  return prefix;
 }
 
 RunPrefixes& Prefixes() {

@@ -38,8 +38,11 @@ class RunPrefixes {
   const std::filesystem::path& workFolder() const { return workFolder_; }
 
  private:
+  std::filesystem::path Make(PrefixKind kind);
+
   std::filesystem::path workFolder_;
   std::map<PrefixKind, std::filesystem::path> made_;
+  std::map<PrefixKind, std::string> failed_;  // not tried again in the same run
 };
 
 // The one instance of the running test program (set up by its main).
