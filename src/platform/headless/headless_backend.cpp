@@ -76,11 +76,11 @@ void HeadlessBackend::Schedule(Timer& timer) {
       return;
     }
   }
-  timers_.push_back({&timer, due});
+  timers_.push_back({&timer, &timer.parent(), due});
 }
 
 void HeadlessBackend::Unschedule(const Form& form) {
-  std::erase_if(timers_, [&](const TimerSchedule& s) { return &s.timer->parent() == &form; });
+  std::erase_if(timers_, [&](const TimerSchedule& s) { return s.form == &form; });
 }
 
 HeadlessBackend::TimerSchedule* HeadlessBackend::NextDue(std::int64_t until) {

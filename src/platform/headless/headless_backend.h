@@ -89,6 +89,7 @@ class HeadlessBackend : public Backend {
   friend class HeadlessPeer;
   struct TimerSchedule {
     Timer* timer;
+    const Form* form;  // kept apart: a form being destroyed has lost its timers
     std::int64_t due;
   };
 
