@@ -79,7 +79,9 @@ Program& PlumbmarkTest::StartProgram(const Look& look, const Scene& scene) {
 
 ::testing::AssertionResult PlumbmarkTest::SaveWithConfirmation(Program& program) {
   x().PressKey(XK_s);
-  return AnswerMessageBox(program, kSavedTitle);
+  if (auto answered = AnswerMessageBox(program, kSavedTitle); !answered) return answered;
+  // A key pressed before the keyboard is back at the lines would be lost.
+  return WaitForForeground("Plumbmark");
 }
 
 ::testing::AssertionResult PlumbmarkTest::SettingsAre(const std::string& expected) {

@@ -58,7 +58,7 @@ class PlumbmarkTest : public ::testing::Test {
 
   // Waits for a message box of the program, then closes it with Enter.
   ::testing::AssertionResult AnswerMessageBox(Program& program, const std::string& title);
-  // S, then the confirmation box answered.
+  // S, then the confirmation box answered and the keyboard back at the lines.
   ::testing::AssertionResult SaveWithConfirmation(Program& program);
   // Compares the settings file with the expected bytes.
   ::testing::AssertionResult SettingsAre(const std::string& expected);
