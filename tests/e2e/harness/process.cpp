@@ -51,15 +51,15 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 }
 
 // In the child between fork and exec: only async-signal-safe calls.
-[[noreturn]] void ExecChild(const ProcessSpec& spec, int outFd, char** argv, char** envp) {
-  if (!spec.workingDirectory.empty() && chdir(spec.workingDirectory.c_str()) != 0) _exit(126);
+[[noreturn]] void ExecChild(const LaunchOptions& launch, int outFd, char** argv, char** envp) {
+  if (!launch.workingDirectory.empty() && chdir(launch.workingDirectory.c_str()) != 0) _exit(126);
   const int devNull = open("/dev/null", O_RDONLY);
   if (devNull >= 0) dup2(devNull, STDIN_FILENO);
   dup2(outFd, STDOUT_FILENO);
   dup2(outFd, STDERR_FILENO);
   // Our own descriptors (the X connection, pipes of other children) stay ours.
   for (int fd = 3; fd < 1024; ++fd) {
-    if (fd != spec.inheritedFd) close(fd);
+    if (fd != launch.inheritedFd) close(fd);
   }
   // Should the harness die, its children go with it; the exec keeps this.
   prctl(PR_SET_PDEATHSIG, SIGTERM);
@@ -67,18 +67,18 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
   _exit(127);
 }
 
-pid_t Spawn(const ProcessSpec& spec, int outFd) {
-  if (spec.argv.empty()) throw std::invalid_argument("empty command");
-  std::vector<std::string> args = spec.argv;
+pid_t Spawn(const LaunchOptions& launch, int outFd) {
+  if (launch.argv.empty()) throw std::invalid_argument("empty command");
+  std::vector<std::string> args = launch.argv;
   const std::filesystem::path program = FindProgram(args[0]);
   if (program.empty()) throw std::runtime_error("program not found: " + args[0]);
   args[0] = program.string();
-  std::vector<std::string> env = MergedEnvironment(spec.environment);
+  std::vector<std::string> env = MergedEnvironment(launch.environment);
   std::vector<char*> argv = Pointers(args);
   std::vector<char*> envp = Pointers(env);
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error(std::string("fork: ") + std::strerror(errno));
-  if (pid == 0) ExecChild(spec, outFd, argv.data(), envp.data());
+  if (pid == 0) ExecChild(launch, outFd, argv.data(), envp.data());
   return pid;
 }
 
@@ -106,10 +106,10 @@ std::filesystem::path FindProgram(const std::string& name) {
   return {};
 }
 
-Process::Process(const ProcessSpec& spec) {
-  const int fd = OpenLog(spec.log);
+Process::Process(const LaunchOptions& launch) {
+  const int fd = OpenLog(launch.log);
   try {
-    pid_ = Spawn(spec, fd);
+    pid_ = Spawn(launch, fd);
   } catch (...) {
     close(fd);
     throw;
@@ -161,13 +161,13 @@ void Process::End() {
 
 // Reads until the child has exited, not until end of file: a daemon that the
 // command starts (wineserver) may keep the pipe open long after.
-CommandResult RunCommand(ProcessSpec spec, std::chrono::milliseconds deadline) {
+CommandResult RunCommand(LaunchOptions launch, std::chrono::milliseconds deadline) {
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
-  spec.log.clear();
+  launch.log.clear();
   pid_t pid = -1;
   try {
-    pid = Spawn(spec, fds[1]);
+    pid = Spawn(launch, fds[1]);
   } catch (...) {
     close(fds[0]);
     close(fds[1]);

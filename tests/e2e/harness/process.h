@@ -13,7 +13,7 @@
 
 namespace plumbmark::e2e {
 
-struct ProcessSpec {
+struct LaunchOptions {
   std::vector<std::string> argv;
   // Variables set (or, with an empty optional, removed) on top of ours.
   std::map<std::string, std::optional<std::string>> environment;
@@ -25,7 +25,7 @@ struct ProcessSpec {
 class Process {
  public:
   Process() = default;
-  explicit Process(const ProcessSpec& spec);
+  explicit Process(const LaunchOptions& launch);
   ~Process() { End(); }
   Process(Process&& other) noexcept;
   Process& operator=(Process&& other) noexcept;
@@ -53,7 +53,7 @@ struct CommandResult {
 
 // Runs a command to its end, collecting its output; a command that outlives
 // the deadline is ended and reported with exit status -1.
-CommandResult RunCommand(ProcessSpec spec, std::chrono::milliseconds deadline);
+CommandResult RunCommand(LaunchOptions launch, std::chrono::milliseconds deadline);
 
 // The full path of a program on PATH, or an empty path.
 std::filesystem::path FindProgram(const std::string& name);

@@ -49,11 +49,11 @@ Session::~Session() {
 Program& Session::Launch() {
   wineUsed_ = true;
   const fs::path log = logs_ / ("program-" + std::to_string(programs_.size() + 1) + ".log");
-  ProcessSpec spec{.argv = {"wine", (programFolder_ / "plumbmark.exe").string()},
-                   .environment = WineEnvironment(prefix_, display()),
-                   .workingDirectory = folder_.path(),
-                   .log = log};
-  return programs_.emplace_back(Process(spec), *x_);
+  LaunchOptions launch{.argv = {"wine", (programFolder_ / "plumbmark.exe").string()},
+                       .environment = WineEnvironment(prefix_, display()),
+                       .workingDirectory = folder_.path(),
+                       .log = log};
+  return programs_.emplace_back(Process(launch), *x_);
 }
 
 ProbeReport Session::Probe() {

@@ -100,8 +100,8 @@ Environment WineEnvironment(const fs::path& prefix, const std::string& display) 
 
 CommandResult RunWine(const fs::path& prefix, const std::string& display,
                       std::vector<std::string> argv, std::chrono::milliseconds deadline) {
-  ProcessSpec spec{.argv = std::move(argv), .environment = WineEnvironment(prefix, display)};
-  return RunCommand(spec, deadline);
+  LaunchOptions launch{.argv = std::move(argv), .environment = WineEnvironment(prefix, display)};
+  return RunCommand(launch, deadline);
 }
 
 void EndWineServer(const fs::path& prefix) {

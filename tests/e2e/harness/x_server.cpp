@@ -36,12 +36,12 @@ XServer::XServer(const std::filesystem::path& log) {
   if (pipe(fds) != 0) throw std::runtime_error("pipe");
   const std::string screen =
       std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
-  ProcessSpec spec{.argv = {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen,
-                            "-nolisten", "tcp", "-br", "-noreset"},
-                   .log = log,
-                   .inheritedFd = fds[1]};
+  LaunchOptions launch{.argv = {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                                screen, "-nolisten", "tcp", "-br", "-noreset"},
+                       .log = log,
+                       .inheritedFd = fds[1]};
   try {
-    process_ = Process(spec);
+    process_ = Process(launch);
   } catch (...) {
     close(fds[0]);
     close(fds[1]);
@@ -60,13 +60,13 @@ XServer::XServer(const std::filesystem::path& log) {
 WindowManager::WindowManager(const std::string& display, const std::filesystem::path& home,
                              const std::filesystem::path& log) {
   // A home of its own: no user configuration and no session state leak in.
-  ProcessSpec spec{.argv = {"openbox"},
-                   .environment = {{"DISPLAY", display},
-                                   {"HOME", home.string()},
-                                   {"XDG_CONFIG_HOME", (home / ".config").string()},
-                                   {"XDG_CACHE_HOME", (home / ".cache").string()}},
-                   .log = log};
-  process_ = Process(spec);
+  LaunchOptions launch{.argv = {"openbox"},
+                       .environment = {{"DISPLAY", display},
+                                       {"HOME", home.string()},
+                                       {"XDG_CONFIG_HOME", (home / ".config").string()},
+                                       {"XDG_CACHE_HOME", (home / ".cache").string()}},
+                       .log = log};
+  process_ = Process(launch);
 }
 
 }  // namespace plumbmark::e2e
