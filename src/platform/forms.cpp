@@ -121,17 +121,15 @@ std::int16_t ComboBox::ListIndex() {
 
 void ComboBox::SetListIndex(std::int16_t index) {
   EnsureParentLoaded();
-  if (index < -1 || index >= static_cast<std::int32_t>(items_.size())) {
-    throw RuntimeError::InvalidPropertyValue();
-  }
-  UserPick(index);
+  if (!UserPick(index)) throw RuntimeError::InvalidPropertyValue();
   NotifyChanged();
 }
 
-void ComboBox::UserPick(std::int16_t index) {
-  if (index < -1 || index >= static_cast<std::int32_t>(items_.size())) return;
+bool ComboBox::UserPick(std::int16_t index) {
+  if (index < -1 || index >= static_cast<std::int32_t>(items_.size())) return false;
   listIndex_ = index;
   text_ = index < 0 ? std::string() : items_[static_cast<std::size_t>(index)];
+  return true;
 }
 
 void ComboBox::UserType(const std::string& text) {

@@ -100,8 +100,8 @@ class ComboBox : public Control {
 
   // The user's own operations, fed in by a backend; the native control
   // already shows their result, so the peer is not told. A pick outside the
-  // list (which no native control sends) is ignored.
-  void UserPick(std::int16_t index);
+  // list (which no native control sends) is ignored: the result is false.
+  bool UserPick(std::int16_t index);
   void UserType(const std::string& text);
 
   // Read access for peers and tests, without loading the form.
