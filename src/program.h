@@ -12,22 +12,22 @@ namespace plumbmark {
 
 class Plumbmark {
  public:
-  explicit Plumbmark(forms::Application& application)
-      : app(application), frmTate(*this), frmYoko(application), frmSetColor(*this),
-        frmSetRelode(*this) {}
+  // frmTate is registered first: it is the start-up form. It only keeps
+  // references to the forms declared after it.
+  explicit Plumbmark(forms::Application& app)
+      : frmTate(app, frmYoko, frmSetColor, frmSetRelode),
+        frmYoko(app),
+        frmSetColor(frmTate),
+        frmSetRelode(frmTate) {}
 
   // Loads frmTate (its Form_Load sets everything up) and shows it. Returns
   // false when the program ended during start-up.
-  bool Start() { return app.Start(frmTate); }
+  bool Start() { return frmTate.app().Start(frmTate); }
 
-  forms::Application& app;
   FrmTate frmTate;
   FrmYoko frmYoko;
   FrmSetColor frmSetColor;
   FrmSetRelode frmSetRelode;
 };
-
-// Sets the line colour: frmTate first, then frmYoko.
-void SetLineColor(Plumbmark& program, std::int32_t color);
 
 }  // namespace plumbmark

@@ -2,8 +2,8 @@
 // virtual-key code alone (modifiers are never read).
 #include "commands/palette.h"
 #include "overlay/FunctionModule.h"
+#include "overlay/frmTate.h"
 #include "platform/numeric.h"
-#include "program.h"
 #include "settings/settings_file.h"
 
 namespace plumbmark {
@@ -29,23 +29,44 @@ constexpr std::int16_t kThickestLine = 20;
 
 void FrmTate::Form_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
   switch (KeyCode) {
-    case kTab: FunctionModule::NextLineColor(program_); break;
-    case kShift: ToggleHorizontalLine(); break;
-    case kControl: ToggleVerticalLine(); break;
-    case kEscape: SaveAndQuit(); break;
-    case kUp: ThickerLines(); break;
-    case kDown: ThinnerLines(); break;
-    case kC: program_.frmSetColor.SetVisible(true); break;
-    case kI: program_.frmSetRelode.Show(); break;
-    case kS: SaveAndConfirm(); break;
-    case kF1: ToggleBothLines(); break;
-    default: break;
+    case kTab:
+      FunctionModule::NextLineColor(*this);
+      break;
+    case kShift:
+      ToggleHorizontalLine();
+      break;
+    case kControl:
+      ToggleVerticalLine();
+      break;
+    case kEscape:
+      SaveAndQuit();
+      break;
+    case kUp:
+      ThickerLines();
+      break;
+    case kDown:
+      ThinnerLines();
+      break;
+    case kC:
+      frmSetColor_.SetVisible(true);
+      break;
+    case kI:
+      frmSetRelode_.Show();
+      break;
+    case kS:
+      SaveAndConfirm();
+      break;
+    case kF1:
+      ToggleBothLines();
+      break;
+    default:
+      break;
   }
 }
 
 // The window's own thickness decides, not the flag.
 void FrmTate::ToggleHorizontalLine() {
-  if (program_.frmYoko.Height() > 0) {
+  if (frmYoko_.Height() > 0) {
     HideHorizontalLine();
     HorizontalHidden = num::kTrue;
   } else {
@@ -68,7 +89,7 @@ void FrmTate::ToggleVerticalLine() {
 void FrmTate::ToggleBothLines() {
   if (Width() != 0) {
     HideVerticalLine();
-    program_.frmYoko.SetHeight(0);
+    frmYoko_.SetHeight(0);
   } else {
     ShowVerticalLine();
     ShowHorizontalLine();
@@ -77,7 +98,7 @@ void FrmTate::ToggleBothLines() {
 
 void FrmTate::ThickerLines() {
   forms::Application& app = this->app();
-  FrmYoko& frmYoko = program_.frmYoko;
+  FrmYoko& frmYoko = frmYoko_;
   if (Width() < FunctionModule::PixelsToTwips(app, kThickestLine)) {
     SetWidth(StepThickness(Width(), kOnePixel));
     SizeChanged = num::kTrue;
@@ -94,7 +115,7 @@ void FrmTate::ThickerLines() {
 
 void FrmTate::ThinnerLines() {
   forms::Application& app = this->app();
-  FrmYoko& frmYoko = program_.frmYoko;
+  FrmYoko& frmYoko = frmYoko_;
   if (Width() > FunctionModule::PixelsToTwips(app, kOnePixel)) {
     SetWidth(StepThickness(Width(), -kOnePixel));
     SizeChanged = num::kTrue;
@@ -119,13 +140,13 @@ float FrmTate::StepThickness(float twips, std::int16_t pixels) {
 }
 
 void FrmTate::SaveAndConfirm() {
-  if (SaveSettings(program_)) {
+  if (SaveSettings(app(), IniPath, SavedStyle())) {
     app().MsgBox("線のスタイルを保存しました。", forms::kMsgBoxOkOnly, "保存完了");
   }
 }
 
 void FrmTate::SaveAndQuit() {
-  SaveSettings(program_);
+  SaveSettings(app(), IniPath, SavedStyle());
   app().End();
 }
 

@@ -2,17 +2,17 @@
 
 #include "commands/palette.h"
 #include "dialogs/dialog_design.h"
-#include "program.h"
+#include "overlay/frmTate.h"
 
 namespace plumbmark {
 
 using FunctionModule::LinePalette;
 
-FrmSetColor::FrmSetColor(Plumbmark& program)
-    : Form(program.app, "frmSetColor", DialogDesign("色変更", 2175, 990)),
+FrmSetColor::FrmSetColor(FrmTate& frmTate)
+    : Form(frmTate.app(), "frmSetColor", DialogDesign("色変更", 2175, 990)),
       selColor(*this, "selColor", {120, 120, 1935, 300, 0}, "Combo1"),
       cmdSetColor(*this, "cmdSetColor", {120, 480, 1935, 375, 1}, "色変更"),
-      program_(program) {
+      frmTate_(frmTate) {
   cmdSetColor.Click = [this] { cmdSetColor_Click(); };
 }
 
@@ -20,7 +20,7 @@ void FrmSetColor::Form_Load() {
   selColor.Clear();
   for (const auto& entry : LinePalette) selColor.AddItem(entry.name);
   for (const auto& entry : LinePalette) {
-    if (program_.frmTate.BackColor() == entry.color) {
+    if (frmTate_.BackColor() == entry.color) {
       selColor.SetText(entry.name);
       return;
     }
@@ -30,7 +30,7 @@ void FrmSetColor::Form_Load() {
 void FrmSetColor::cmdSetColor_Click() {
   for (std::size_t position = 0; position < LinePalette.size(); ++position) {
     if (selColor.ListIndex() == static_cast<std::int16_t>(position)) {
-      SetLineColor(program_, LinePalette[position].color);
+      frmTate_.SetLineColor(LinePalette[position].color);
       break;
     }
   }

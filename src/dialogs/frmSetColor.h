@@ -6,11 +6,11 @@
 
 namespace plumbmark {
 
-class Plumbmark;
+class FrmTate;
 
 class FrmSetColor : public forms::Form {
  public:
-  explicit FrmSetColor(Plumbmark& program);
+  explicit FrmSetColor(FrmTate& frmTate);
 
   forms::ComboBox selColor;
   forms::CommandButton cmdSetColor;
@@ -21,7 +21,7 @@ class FrmSetColor : public forms::Form {
  private:
   void cmdSetColor_Click();
 
-  Plumbmark& program_;
+  FrmTate& frmTate_;
 };
 
 }  // namespace plumbmark

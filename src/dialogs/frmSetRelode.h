@@ -6,11 +6,11 @@
 
 namespace plumbmark {
 
-class Plumbmark;
+class FrmTate;
 
 class FrmSetRelode : public forms::Form {
  public:
-  explicit FrmSetRelode(Plumbmark& program);
+  explicit FrmSetRelode(FrmTate& frmTate);
 
   forms::ComboBox cmbTime;
   forms::Label Label1;
@@ -22,7 +22,7 @@ class FrmSetRelode : public forms::Form {
  private:
   void cmbSet_Click();
 
-  Plumbmark& program_;
+  FrmTate& frmTate_;
 };
 
 }  // namespace plumbmark

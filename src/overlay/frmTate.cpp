@@ -3,8 +3,6 @@
 #include "overlay/FunctionModule.h"
 #include "platform/numeric.h"
 #include "platform/system_calls.h"
-#include "program.h"
-#include "settings/settings_file.h"
 
 namespace plumbmark {
 namespace {
@@ -37,10 +35,13 @@ void KeepOnTop(forms::Application& app, std::int32_t hWnd) {
 
 }  // namespace
 
-FrmTate::FrmTate(Plumbmark& program)
-    : Form(program.app, "frmTate", TateDesign()),
+FrmTate::FrmTate(forms::Application& app, FrmYoko& frmYoko, forms::Form& frmSetColor,
+                 forms::Form& frmSetRelode)
+    : Form(app, "frmTate", TateDesign()),
       getMousePos(*this, "getMousePos", kTrackingInterval),
-      program_(program) {
+      frmYoko_(frmYoko),
+      frmSetColor_(frmSetColor),
+      frmSetRelode_(frmSetRelode) {
   getMousePos.Tick = [this] { getMousePos_Timer(); };
 }
 
@@ -50,7 +51,7 @@ std::int32_t FrmTate::ReadSetting(const char* key, std::int32_t fallback) {
 
 void FrmTate::Form_Load() {
   forms::Application& app = this->app();
-  FrmYoko& frmYoko = program_.frmYoko;
+  FrmYoko& frmYoko = frmYoko_;
   if (app.App.PrevInstance()) {
     app.MsgBox(kSecondInstanceText, forms::kMsgBoxCritical, "エラー");
     app.End();
@@ -82,7 +83,7 @@ void FrmTate::Form_Load() {
 
 void FrmTate::getMousePos_Timer() {
   SetLeft(num::ToSingle(FunctionModule::CursorLineLeft(app())));
-  program_.frmYoko.SetTop(num::ToSingle(FunctionModule::CursorLineTop(app())));
+  frmYoko_.SetTop(num::ToSingle(FunctionModule::CursorLineTop(app())));
 }
 
 void FrmTate::HideVerticalLine() {
@@ -91,19 +92,23 @@ void FrmTate::HideVerticalLine() {
 }
 
 void FrmTate::HideHorizontalLine() {
-  LineSize = FunctionModule::TwipsToLineSize(app(), program_.frmYoko.Height());
-  program_.frmYoko.SetHeight(0);
+  LineSize = FunctionModule::TwipsToLineSize(app(), frmYoko_.Height());
+  frmYoko_.SetHeight(0);
 }
 
 void FrmTate::ShowVerticalLine() { SetWidth(FunctionModule::PixelsToTwips(app(), LineSize)); }
 
 void FrmTate::ShowHorizontalLine() {
-  program_.frmYoko.SetHeight(FunctionModule::PixelsToTwips(app(), LineSize));
+  frmYoko_.SetHeight(FunctionModule::PixelsToTwips(app(), LineSize));
 }
 
-void SetLineColor(Plumbmark& program, std::int32_t color) {
-  program.frmTate.SetBackColor(color);
-  program.frmYoko.SetBackColor(color);
+void FrmTate::SetLineColor(std::int32_t color) {
+  SetBackColor(color);
+  frmYoko_.SetBackColor(color);
+}
+
+settings::Style FrmTate::SavedStyle() {
+  return {LineSize, BackColor(), VerticalHidden, getMousePos.Interval(), HorizontalHidden};
 }
 
 }  // namespace plumbmark

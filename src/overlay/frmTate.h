@@ -5,24 +5,30 @@
 #include <cstdint>
 #include <string>
 
+#include "overlay/frmYoko.h"
 #include "platform/forms.h"
+#include "settings/settings_file.h"
 
 namespace plumbmark {
 
-class Plumbmark;
-
 class FrmTate : public forms::Form {
  public:
-  explicit FrmTate(Plumbmark& program);
+  // The dialogs are opened by the key commands; they are not used before.
+  FrmTate(forms::Application& app, FrmYoko& frmYoko, forms::Form& frmSetColor,
+          forms::Form& frmSetRelode);
 
   forms::Timer getMousePos;
 
-  // Form-level variables: 0 and empty until Form_Load sets them.
-  std::int16_t LineSize = 0;  // thickness in pixels; what a hidden line gets back
-  std::string IniPath;        // full path of the settings file
-  std::int16_t SizeChanged = 0;
-  std::int16_t VerticalHidden = 0;
-  std::int16_t HorizontalHidden = 0;
+  // Sets the line colour: frmTate first, then frmYoko.
+  void SetLineColor(std::int32_t color);
+
+  // The form-level state, read-only from outside: 0 and empty until Form_Load.
+  std::int16_t lineSize() const { return LineSize; }
+  std::int16_t verticalHidden() const { return VerticalHidden; }
+  std::int16_t horizontalHidden() const { return HorizontalHidden; }
+  const std::string& iniPath() const { return IniPath; }
+  // What the save commands write.
+  settings::Style SavedStyle();
 
  protected:
   void Form_Load() override;
@@ -49,7 +55,15 @@ class FrmTate : public forms::Form {
   void SaveAndConfirm();
   void SaveAndQuit();
 
-  Plumbmark& program_;
+  std::int16_t LineSize = 0;  // thickness in pixels; what a hidden line gets back
+  std::string IniPath;        // full path of the settings file
+  std::int16_t SizeChanged = 0;
+  std::int16_t VerticalHidden = 0;
+  std::int16_t HorizontalHidden = 0;
+
+  FrmYoko& frmYoko_;
+  forms::Form& frmSetColor_;
+  forms::Form& frmSetRelode_;
 };
 
 }  // namespace plumbmark

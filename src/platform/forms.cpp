@@ -135,8 +135,8 @@ bool ComboBox::UserPick(std::int16_t index) {
 void ComboBox::UserType(const std::string& text) {
   text_ = text;
   const auto found = std::find(items_.begin(), items_.end(), text);
-  listIndex_ = found == items_.end() ? std::int16_t{-1}
-                                     : static_cast<std::int16_t>(found - items_.begin());
+  listIndex_ =
+      found == items_.end() ? std::int16_t{-1} : static_cast<std::int16_t>(found - items_.begin());
 }
 
 CommandButton::CommandButton(Form& parent, std::string name, ControlLayout layout,
@@ -145,8 +145,7 @@ CommandButton::CommandButton(Form& parent, std::string name, ControlLayout layou
       caption_(std::move(caption)) {}
 
 Label::Label(Form& parent, std::string name, ControlLayout layout, std::string caption)
-    : Control(parent, std::move(name), ControlKind::kLabel, layout),
-      caption_(std::move(caption)) {}
+    : Control(parent, std::move(name), ControlKind::kLabel, layout), caption_(std::move(caption)) {}
 
 // ---- forms ---------------------------------------------------------------------
 
@@ -301,7 +300,6 @@ float ScreenObject::Height() const {
 }
 
 float ScreenObject::TwipsPerPixelX() const { return backend_.Screen().twipsPerPixelX; }
-float ScreenObject::TwipsPerPixelY() const { return backend_.Screen().twipsPerPixelY; }
 
 std::string AppObject::Path() const { return backend_.AppPath(); }
 bool AppObject::PrevInstance() const { return backend_.PrevInstance(); }
@@ -309,8 +307,7 @@ char AppObject::PathSeparator() const { return backend_.PathSeparator(); }
 
 // ---- application ----------------------------------------------------------------
 
-Application::Application(Backend& backend)
-    : Screen(backend), App(backend), backend_(backend) {}
+Application::Application(Backend& backend) : Screen(backend), App(backend), backend_(backend) {}
 
 Application::~Application() = default;
 

@@ -231,7 +231,6 @@ class ScreenObject {
   float Width() const;   // twips
   float Height() const;  // twips
   float TwipsPerPixelX() const;
-  float TwipsPerPixelY() const;
 
  private:
   Backend& backend_;

@@ -65,13 +65,6 @@ inline float MultiplySingle(float a, float b) {
   return product;
 }
 
-// Sum of two singles rounded to single precision; an infinite result raises overflow.
-inline float AddSingle(float a, float b) {
-  const float sum = a + b;
-  if (!std::isfinite(sum)) throw forms::RuntimeError::Overflow();
-  return sum;
-}
-
 // Floating division as the forms layer defines it: a zero divisor raises
 // division by zero, or overflow when the dividend is zero too (0 / 0).
 inline double Divide(double dividend, double divisor) {

@@ -26,7 +26,6 @@ namespace plumbmark::API_SetWindowPos {
 inline constexpr std::int32_t HWND_TOPMOST = -1;
 inline constexpr std::int32_t SWP_NOSIZE = 0x0001;
 inline constexpr std::int32_t SWP_NOMOVE = 0x0002;
-inline constexpr std::int32_t SWP_NOACTIVATE = 0x0010;
 inline constexpr std::int32_t SWP_SHOWWINDOW = 0x0040;
 
 std::int32_t SetWindowPos(forms::Application& app, std::int32_t hWnd, std::int32_t hWndInsertAfter,

@@ -5,9 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace plumbmark {
-class Plumbmark;
-}
+#include "platform/forms.h"
 
 namespace plumbmark::settings {
 
@@ -26,6 +24,15 @@ inline constexpr std::int32_t kDefaultVertical = 0;
 inline constexpr std::int32_t kDefaultInterval = 100;
 inline constexpr std::int32_t kDefaultHorizon = 0;
 
+// The five values the save commands write, as the program holds them.
+struct Style {
+  std::int16_t size;
+  std::int32_t color;
+  std::int16_t verticalHidden;  // flag: -1 or 0
+  std::int32_t interval;
+  std::int16_t horizontalHidden;  // flag: -1 or 0
+};
+
 // The program folder joined with the file name by exactly one separator,
 // whether or not the folder already ends in one.
 std::string SettingsPath(const std::string& folder, char separator);
@@ -34,8 +41,9 @@ std::string SettingsPath(const std::string& folder, char separator);
 
 namespace plumbmark {
 
-// Writes the five settings from the live state. Returns true when all five
-// writes succeeded; otherwise tells the user, naming the file, and returns false.
-bool SaveSettings(Plumbmark& program);
+// Writes the five settings to `iniPath`. Returns true when all five writes
+// succeeded; otherwise tells the user, naming the file, and returns false.
+bool SaveSettings(forms::Application& app, const std::string& iniPath,
+                  const settings::Style& style);
 
 }  // namespace plumbmark

@@ -132,10 +132,10 @@ TEST_F(FormsTest, DisplayRulesRoundAndClamp) {
   const struct {
     std::uint32_t color;
     ShownColor shown;
-  } colors[] = {{0xFFFFFFFF, {false, 0xFFFFFF}},  {0x00FF0000, {false, 0xFF0000}},
-                {0x8000000F, {true, 15}},          {0x80000000, {true, 0}},
-                {0x8000001E, {true, 30}},          {0x8000001F, {false, 0x00001F}},
-                {0x81000005, {false, 0x000005}},   {0x01000000, {false, 0}}};
+  } colors[] = {{0xFFFFFFFF, {false, 0xFFFFFF}}, {0x00FF0000, {false, 0xFF0000}},
+                {0x8000000F, {true, 15}},        {0x80000000, {true, 0}},
+                {0x8000001E, {true, 30}},        {0x8000001F, {false, 0x00001F}},
+                {0x81000005, {false, 0x000005}}, {0x01000000, {false, 0}}};
   for (const auto& c : colors) {
     EXPECT_EQ(DisplayColor(static_cast<std::int32_t>(c.color)), c.shown) << std::hex << c.color;
   }

@@ -1,32 +1,22 @@
-// Saving with S and Esc, the round trip through the next start, and the
-// failures a user must hear about.
+// The save commands: S writes the five keys and confirms, Esc writes them and
+// ends; a failed write is reported instead; the next start reads them back.
 #include "program_fixture.h"
 
 namespace plumbmark::testing {
 namespace {
 
-const char kDefaultFile[] =
-    "[Plumbmark]\r\nSize=5\r\nColor=16711680\r\nVertical=0\r\nInterval=100\r\nHorizon=0\r\n";
+using forms::headless::WriteFault;
 
-class SaveTest : public ProgramTest {
- protected:
-  // A second run of the program on the same folder, as the next start.
-  struct NextRun {
-    explicit NextRun(const fs::path& folder) {
-      backend.appPath = folder.string();
-      backend.Attach(app);
-      EXPECT_TRUE(program.Start());
-    }
-    forms::headless::HeadlessBackend backend;
-    forms::Application app{backend};
-    Plumbmark program{app};
-  };
-};
+const std::string kFailedSave = std::string("線のスタイルを保存できませんでした。\n\n") + kIniPath;
 
-TEST_F(SaveTest, SWritesTheFiveKeysInOrderAndConfirms) {
+class SaveTest : public ProgramTest {};
+
+TEST_F(SaveTest, SWritesTheFiveKeysInOrderThenConfirms) {
+  Store(7, 255, 0, 250, 0);
   ASSERT_TRUE(Start());
+  backend.profiles.clear();
   Press(kS);
-  EXPECT_EQ(ReadIni(), kDefaultFile);
+  EXPECT_EQ(backend.profiles[kIniPath], SettingsFile(7, 255, 0, 250, 0));
   ASSERT_EQ(backend.messageBoxes.size(), 1u);
   EXPECT_EQ(backend.messageBoxes[0].text, "線のスタイルを保存しました。");
   EXPECT_EQ(backend.messageBoxes[0].title, "保存完了");
@@ -34,166 +24,93 @@ TEST_F(SaveTest, SWritesTheFiveKeysInOrderAndConfirms) {
   EXPECT_FALSE(backend.quit());
 }
 
-TEST_F(SaveTest, SavingTwiceLeavesTheFileAsItWas) {
-  ASSERT_TRUE(Start());
-  Press(kS);
-  const auto written = fs::last_write_time(IniFile());
-  Press(kS);
-  EXPECT_EQ(ReadIni(), kDefaultFile);
-  EXPECT_EQ(fs::last_write_time(IniFile()), written);
+TEST_F(SaveTest, WhatIsSavedComesBackAtTheNextStart) {
+  const struct {
+    const char* name;
+    ProfileFile stored;
+    std::vector<std::int16_t> keys;
+    ProfileFile saved;
+  } cases[] = {
+      {"thicker", SettingsFile(5, kBlue, 0, 100, 0), {kUp, kUp}, SettingsFile(7, kBlue, 0, 100, 0)},
+      {"vertical hidden",
+       SettingsFile(5, kBlue, 0, 100, 0),
+       {kControl},
+       SettingsFile(5, kBlue, 1, 100, 0)},
+      {"horizontal hidden",
+       SettingsFile(9, kBlue, 0, 100, 0),
+       {kShift, kTab},
+       SettingsFile(9, 65280, 0, 100, 1)},
+      {"F1 saves the lines as shown",
+       SettingsFile(5, kBlue, 0, 100, 0),
+       {kF1},
+       SettingsFile(5, kBlue, 0, 100, 0)},
+      {"flags other than 1 save as 0",
+       SettingsFile(5, kBlue, 2, 100, -1),
+       {},
+       SettingsFile(5, kBlue, 0, 100, 0)},
+      {"values as read",
+       SettingsFile(-3, 0x0FFFFFFF, 1, 0, 1),
+       {},
+       SettingsFile(-3, 0x0FFFFFFF, 1, 0, 1)},
+      {"no file", {}, {kI}, SettingsFile(5, kBlue, 0, 100, 0)},
+  };
+  for (const auto& c : cases) {
+    ProgramRun first(c.stored);
+    ASSERT_TRUE(first.program.Start());
+    for (std::int16_t key : c.keys) first.backend.PressKey(key);
+    first.backend.Activate(first.tate);
+    first.backend.PressKey(kS);
+    EXPECT_EQ(first.backend.profiles[kIniPath], c.saved) << c.name;
+    ProgramRun next(first.backend.profiles[kIniPath]);  // reads back what it saved
+    ASSERT_TRUE(next.program.Start());
+    next.backend.PressKey(kS);
+    EXPECT_EQ(next.backend.profiles[kIniPath], c.saved) << c.name;
+  }
 }
 
 TEST_F(SaveTest, EscSavesAndEndsWithEveryWindowClosed) {
   ASSERT_TRUE(Start());
-  Press(kUp, 2);
-  Press(kTab);
-  Press(kEscape);
-  EXPECT_TRUE(backend.quit());
-  EXPECT_TRUE(backend.messageBoxes.empty());
-  EXPECT_FALSE(tate.loaded());
-  EXPECT_FALSE(yoko.loaded());
-  EXPECT_EQ(ReadIni(),
-            "[Plumbmark]\r\nSize=7\r\nColor=65280\r\nVertical=0\r\nInterval=100\r\nHorizon=0\r\n");
-  const auto ticks = backend.ticks();
-  backend.AdvanceTime(1000);
-  EXPECT_EQ(backend.ticks(), ticks);  // no event after the end
-}
-
-TEST_F(SaveTest, AStyleComesBackAtTheNextStart) {
-  ASSERT_TRUE(Start());
-  Press(kDown, 2);
-  Press(kTab, 3);
-  Press(kShift);
-  Press(kI);
-  backend.PickEntry(program.frmSetRelode.cmbTime, 6);
-  backend.PressButton(program.frmSetRelode.cmbSet);
-  Press(kEscape);
-  EXPECT_EQ(ReadIni(),
-            "[Plumbmark]\r\nSize=3\r\nColor=33023\r\nVertical=0\r\nInterval=350\r\nHorizon=1\r\n");
-  NextRun next(folder_);
-  FrmTate& again = next.program.frmTate;
-  EXPECT_EQ(again.LineSize, 3);
-  EXPECT_EQ(again.BackColor(), 33023);
-  EXPECT_EQ(again.getMousePos.Interval(), 350);
-  EXPECT_EQ(again.VerticalHidden, 0);
-  EXPECT_EQ(again.HorizontalHidden, -1);
-  EXPECT_FLOAT_EQ(next.program.frmYoko.Height(), 0);
-  next.backend.PressKey(kShift);  // the hidden line comes back at its thickness
-  EXPECT_FLOAT_EQ(next.program.frmYoko.Height(), 45);
-}
-
-TEST_F(SaveTest, HiddenVerticalLineRoundTrips) {
-  WriteSettings(9, 255, 1, 100, 0);
-  ASSERT_TRUE(Start());
-  Press(kS);
-  EXPECT_NE(ReadIni().find("Size=9\r\nColor=255\r\nVertical=1\r\n"), std::string::npos);
-  NextRun next(folder_);
-  EXPECT_EQ(next.program.frmTate.VerticalHidden, -1);
-  EXPECT_FLOAT_EQ(next.program.frmTate.Width(), 0);
-}
-
-TEST_F(SaveTest, FlagsAreWrittenAsOneOrZeroWhateverWasRead) {
-  WriteSettings(5, 0, 2, 75, -1);
-  ASSERT_TRUE(Start());
-  Press(kS);
-  EXPECT_EQ(ReadIni(),
-            "[Plumbmark]\r\nSize=5\r\nColor=0\r\nVertical=0\r\nInterval=75\r\nHorizon=0\r\n");
-}
-
-TEST_F(SaveTest, F1HiddenLinesSaveAsShown) {
-  ASSERT_TRUE(Start());
-  Press(kF1);
-  Press(kS);
-  EXPECT_EQ(ReadIni(), kDefaultFile);
-}
-
-TEST_F(SaveTest, OutOfRangeValuesAreWrittenBackAsRead) {
-  WriteSettings(-4, -16777216, 0, -100, 0);
-  ASSERT_TRUE(Start());
-  Press(kS);
-  EXPECT_EQ(ReadIni(), "[Plumbmark]\r\nSize=-4\r\nColor=-16777216\r\nVertical=0\r\n"
-                       "Interval=-100\r\nHorizon=0\r\n");
-}
-
-TEST_F(SaveTest, OtherSectionsKeysAndCommentsSurviveASave) {
-  const std::string before =
-      "; my crosshair\n[Other]\nkey = value\n\n[Plumbmark]\nSize=8 ; thick\nExtra=1\n"
-      "Color=255\n\n[Tail]\nx=1\n";
-  WriteIni(before);
-  ASSERT_TRUE(Start());
-  Press(kS);
-  EXPECT_EQ(ReadIni(),
-            "; my crosshair\n[Other]\nkey = value\n\n[Plumbmark]\nSize=8\nExtra=1\nColor=255\n"
-            "Vertical=0\nInterval=100\nHorizon=0\n\n[Tail]\nx=1\n");
-}
-
-TEST_F(SaveTest, AppliedButUnsavedChangesAreLostOnClose) {
-  WriteIni(kDefaultFile);
-  ASSERT_TRUE(Start());
   Press(kUp);
   Press(kC);
-  backend.PickEntry(program.frmSetColor.selColor, 3);
-  backend.PressButton(program.frmSetColor.cmdSetColor);
-  EXPECT_EQ(ReadIni(), kDefaultFile);  // a dialog saves nothing
-  backend.ClickCloseBox(tate);
-  EXPECT_TRUE(backend.quit());
-  EXPECT_FALSE(yoko.loaded());  // no orphaned horizontal line
-  EXPECT_EQ(ReadIni(), kDefaultFile);
-}
-
-TEST_F(SaveTest, ClosingTheHorizontalLineEndsTheProgramToo) {
-  ASSERT_TRUE(Start());
-  backend.ClickCloseBox(yoko);
-  EXPECT_TRUE(backend.quit());
-  EXPECT_FALSE(tate.loaded());
-  EXPECT_FALSE(fs::exists(IniFile()));
-}
-
-class UnwritableFolderTest : public SaveTest {
- protected:
-  UnwritableFolderTest() { backend.appPath = (folder_ / "no such folder").string(); }
-  void ExpectSaveErrorShown(std::size_t index) const {
-    ASSERT_GT(backend.messageBoxes.size(), index);
-    const auto& box = backend.messageBoxes[index];
-    EXPECT_EQ(box.title, "エラー");
-    EXPECT_EQ(box.style, 16);
-    EXPECT_NE(box.text.find("線のスタイルを保存できませんでした。"), std::string::npos);
-    EXPECT_NE(box.text.find((folder_ / "no such folder" / "Plumbmark.ini").string()),
-              std::string::npos);
-  }
-};
-
-TEST_F(UnwritableFolderTest, SReportsTheFailureInsteadOfConfirming) {
-  ASSERT_TRUE(Start());
-  Press(kS);
-  ASSERT_EQ(backend.messageBoxes.size(), 1u);
-  ExpectSaveErrorShown(0);
-  EXPECT_FALSE(backend.quit());
-  const std::vector<std::string> writes(backend.profileCalls.begin() + 6,
-                                        backend.profileCalls.end());
-  EXPECT_EQ(writes, (std::vector<std::string>{"put Size=5", "put Color=16711680", "put Vertical=0",
-                                              "put Interval=100", "put Horizon=0"}));
-}
-
-TEST_F(UnwritableFolderTest, EscReportsTheFailureThenEnds) {
-  ASSERT_TRUE(Start());
-  bool endedWhileShown = true;
-  backend.onMessageBox = [&](const auto&) { endedWhileShown = backend.quit(); };
+  backend.Activate(tate);
+  Press(kI);
+  backend.Activate(tate);
   Press(kEscape);
-  ASSERT_EQ(backend.messageBoxes.size(), 1u);
-  ExpectSaveErrorShown(0);
-  EXPECT_FALSE(endedWhileShown);
+  EXPECT_EQ(backend.profiles[kIniPath], SettingsFile(6, kBlue, 0, 100, 0));
+  EXPECT_TRUE(backend.messageBoxes.empty());
   EXPECT_TRUE(backend.quit());
+  for (const forms::Form* form : app.forms()) EXPECT_FALSE(form->loaded()) << form->name();
+  backend.AdvanceTime(1000);
+  EXPECT_EQ(backend.ticks(), 0);
 }
 
-TEST_F(UnwritableFolderTest, ASettingsPathThatIsAFolderFailsToo) {
-  backend.appPath = folder_.string();
-  fs::create_directory(IniFile());
-  ASSERT_TRUE(Start());
-  EXPECT_EQ(tate.LineSize, 5);
-  Press(kS);
-  ASSERT_EQ(backend.messageBoxes.size(), 1u);
-  EXPECT_EQ(backend.messageBoxes[0].title, "エラー");
+TEST_F(SaveTest, AnyRefusedWriteIsReportedInsteadOfConfirmed) {
+  for (const char* key : {"Size", "Color", "Vertical", "Interval", "Horizon"}) {
+    for (std::int16_t command : {kS, kEscape}) {
+      ProgramRun run(SettingsFile(5, kBlue, 0, 100, 0));
+      run.backend.writeFaults[key] = WriteFault::kRefused;
+      ASSERT_TRUE(run.program.Start());
+      run.backend.PressKey(kUp);
+      run.backend.PressKey(command);
+      ASSERT_EQ(run.backend.messageBoxes.size(), 1u) << key;
+      const auto& box = run.backend.messageBoxes[0];
+      EXPECT_EQ(box.text, kFailedSave) << key;
+      EXPECT_EQ(box.title, "エラー");
+      EXPECT_EQ(box.style, 16);
+      EXPECT_EQ(run.backend.quit(), command == kEscape) << key;
+    }
+  }
+}
+
+TEST_F(SaveTest, ClosingALineWindowEndsWithoutSaving) {
+  for (bool closeTate : {true, false}) {
+    ProgramRun run(SettingsFile(5, kBlue, 0, 100, 0));
+    ASSERT_TRUE(run.program.Start());
+    run.backend.PressKey(kUp);
+    run.backend.ClickCloseBox(closeTate ? static_cast<forms::Form&>(run.tate) : run.yoko);
+    EXPECT_TRUE(run.backend.quit());
+    EXPECT_EQ(run.backend.profiles[kIniPath], SettingsFile(5, kBlue, 0, 100, 0));
+  }
 }
 
 }  // namespace

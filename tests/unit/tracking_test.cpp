@@ -1,6 +1,5 @@
-// Pointer tracking: the lines one pixel right of and below the pointer at
-// every tick, at several screen factors, with the timer's interval rules.
-#include "overlay/FunctionModule.h"
+// Pointer tracking: at every tick the lines start one pixel right of and
+// below the pointer, at several screen factors, at the timer's pace.
 #include "program_fixture.h"
 
 namespace plumbmark::testing {
@@ -8,135 +7,88 @@ namespace {
 
 class TrackingTest : public ProgramTest {
  protected:
-  void StartAt(float factor) {
-    backend.screen.twipsPerPixelX = factor;
-    backend.screen.twipsPerPixelY = factor;
-    ASSERT_TRUE(Start());
+  void MoveAndTick(int x, int y) {
+    backend.SetPointer(x, y);
+    backend.AdvanceTime(tate.getMousePos.Interval());
   }
-  forms::PixelRect VerticalRect() const { return forms::DisplayRect(tate, backend.screen); }
-  forms::PixelRect HorizontalRect() const { return forms::DisplayRect(yoko, backend.screen); }
 };
 
-TEST_F(TrackingTest, TwipsAtFifteenTwipsPerPixel) {
-  StartAt(15);
-  backend.SetPointer(100, 200);
-  backend.AdvanceTime(100);
-  EXPECT_FLOAT_EQ(tate.Left(), 1515);
-  EXPECT_FLOAT_EQ(yoko.Top(), 3015);
-}
-
-TEST_F(TrackingTest, LinesStartOnePixelPastThePointerAtEveryFactor) {
-  const float factors[] = {15.0f, 12.0f, 10.0f, 1440.0f / 168.0f, 1440.0f / 120.0f};
-  const std::pair<int, int> points[] = {{0, 0},     {1, 1},       {100, 200}, {1919, 1079},
-                                        {-1, -1},   {-1920, -5},  {5000, 3000}, {1234, 987}};
-  for (float factor : factors) {
-    backend.screen.twipsPerPixelX = factor;
-    backend.screen.twipsPerPixelY = factor;
-    if (!tate.loaded()) {
-      ASSERT_TRUE(Start());
-    }
-    for (const auto& [x, y] : points) {
-      backend.SetPointer(x, y);
-      backend.AdvanceTime(100);
-      EXPECT_EQ(VerticalRect().x, x + 1) << "factor " << factor << " x " << x;
-      EXPECT_EQ(HorizontalRect().y, y + 1) << "factor " << factor << " y " << y;
-      EXPECT_EQ(VerticalRect().y, 0);
-      EXPECT_EQ(HorizontalRect().x, 0);
-    }
-  }
-}
-
-TEST_F(TrackingTest, PositionFunctionsUseDoublePrecisionAndTheHorizontalFactor) {
-  backend.screen.twipsPerPixelX = 1440.0f / 168.0f;
-  backend.screen.twipsPerPixelY = 20;  // a vertical factor that differs
-  backend.SetPointer(333, 444);
-  const double factor = backend.screen.twipsPerPixelX;
-  EXPECT_EQ(FunctionModule::CursorLineLeft(app),
-            factor * 333.0 + static_cast<double>(static_cast<float>(factor)));
-  EXPECT_EQ(FunctionModule::CursorLineTop(app),
-            factor * 444.0 + static_cast<double>(static_cast<float>(factor)));
-}
-
-TEST_F(TrackingTest, PixelsToTwipsIsSinglePrecision) {
-  backend.screen.twipsPerPixelX = 15;
+TEST_F(TrackingTest, TwipsAreThePointerPlusOnePixelAtTheHorizontalFactor) {
+  backend.screen.twipsPerPixelY = 20;  // never used: one factor for both axes
   const struct {
-    std::int16_t pixels;
-    float twips;
-  } cases[] = {{0, 0}, {-1, -15}, {1, 15}, {20, 300}, {32767, 491505}, {-32768, -491520}};
+    float factor;
+    int x, y;
+    float left, top;
+  } cases[] = {{15, 100, 200, 1515, 3015},
+               {12, 0, 0, 12, 12},
+               {15, -1, -1, 0, 0},
+               {15, -1920, -5, -28785, -60},
+               {1440.0f / 168, 7, 13, 68.571426f, 120},
+               {10, 32767, 40000, 327680, 400010}};
+  ASSERT_TRUE(Start());
   for (const auto& c : cases) {
-    const std::int16_t before = c.pixels;
-    EXPECT_EQ(FunctionModule::PixelsToTwips(app, c.pixels), c.twips);
-    EXPECT_EQ(c.pixels, before);
+    backend.screen.twipsPerPixelX = c.factor;
+    MoveAndTick(c.x, c.y);
+    EXPECT_EQ(tate.Left(), c.left) << c.factor << " " << c.x;
+    EXPECT_EQ(yoko.Top(), c.top) << c.factor << " " << c.y;
   }
-  backend.screen.twipsPerPixelX = 1440.0f / 168.0f;
-  EXPECT_EQ(FunctionModule::PixelsToTwips(app, 7), backend.screen.twipsPerPixelX * 7.0f);
 }
 
-TEST_F(TrackingTest, FailedPointerReadPlacesTheLinesOnePixelFromTheEdges) {
-  StartAt(15);
-  backend.SetPointer(500, 400);
-  backend.AdvanceTime(100);
+TEST_F(TrackingTest, LinesShowOnePixelPastThePointerAtEveryFactor) {
+  for (float factor : {15.0f, 12.0f, 10.0f, 1440.0f / 168.0f, 1440.0f / 120.0f}) {
+    ProgramRun run;
+    run.backend.screen.twipsPerPixelX = run.backend.screen.twipsPerPixelY = factor;
+    ASSERT_TRUE(run.program.Start());
+    for (const auto& [x, y] :
+         {std::pair{0, 0}, {1234, 987}, {1919, 1079}, {-7, -3}, {5000, 3000}}) {
+      run.backend.SetPointer(x, y);
+      run.backend.AdvanceTime(100);
+      const auto vertical = forms::DisplayRect(run.tate, run.backend.screen);
+      const auto horizontal = forms::DisplayRect(run.yoko, run.backend.screen);
+      EXPECT_EQ(vertical, (forms::PixelRect{x + 1, 0, 5, 1080})) << factor << " " << x;
+      EXPECT_EQ(horizontal, (forms::PixelRect{0, y + 1, 1920, 5})) << factor << " " << y;
+    }
+  }
+}
+
+TEST_F(TrackingTest, AFailedPointerReadPutsTheLinesOnePixelFromTheOrigin) {
+  ASSERT_TRUE(Start());
+  MoveAndTick(500, 400);
   backend.SetPointerReadable(false);
   backend.AdvanceTime(100);
-  EXPECT_FLOAT_EQ(tate.Left(), 15);
-  EXPECT_FLOAT_EQ(yoko.Top(), 15);
+  EXPECT_EQ(Vertical().x, 1);
+  EXPECT_EQ(Horizontal().y, 1);
   EXPECT_TRUE(backend.messageBoxes.empty());
 }
 
-TEST_F(TrackingTest, LastColumnAndRowPutTheLinesJustOffScreen) {
-  StartAt(15);
-  backend.SetPointer(1919, 1079);
-  backend.AdvanceTime(100);
-  EXPECT_EQ(VerticalRect().x, 1920);
-  EXPECT_EQ(HorizontalRect().y, 1080);
-}
-
-TEST_F(TrackingTest, EdgesKeepTheirCentredValueUntilTheFirstTick) {
-  StartAt(15);
-  EXPECT_FLOAT_EQ(tate.Left(), (1920 * 15 - 2790) / 2.0f);
-  EXPECT_FLOAT_EQ(yoko.Top(), (1080 * 15 - 3195) / 2.0f);
-  backend.SetPointer(10, 20);
-  backend.AdvanceTime(99);
+TEST_F(TrackingTest, TicksFollowTheIntervalWhichAppliesAtOnce) {
+  Store(5, kBlue, 0, 250, 0);
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(tate.Left(), (1920 * 15 - 2790) / 2.0f);  // centred until the first tick
+  backend.AdvanceTime(249);
   EXPECT_EQ(backend.ticks(), 0);
-  backend.AdvanceTime(1);
-  EXPECT_EQ(backend.ticks(), 1);
-  EXPECT_EQ(VerticalRect().x, 11);
-}
-
-TEST_F(TrackingTest, TicksFollowTheIntervalAndANewIntervalAppliesAtOnce) {
-  WriteSettings(5, 16711680, 0, 250, 0);
-  StartAt(15);
-  backend.AdvanceTime(1000);
+  backend.AdvanceTime(751);
   EXPECT_EQ(backend.ticks(), 4);
   tate.getMousePos.SetInterval(50);
   backend.AdvanceTime(1000);
-  EXPECT_EQ(backend.ticks(), 4 + 20);
-}
-
-TEST_F(TrackingTest, IntervalsBelowTheMinimumStillTrack) {
-  for (int interval : {0, -5, 1, 9}) {
+  EXPECT_EQ(backend.ticks(), 24);
+  for (int interval : {0, -5, 9}) {  // stored as set, ticking at the 10 ms floor
     tate.getMousePos.SetInterval(interval);
-    EXPECT_EQ(tate.getMousePos.Interval(), interval);  // read back as set
-    EXPECT_EQ(forms::Timer::TickPeriod(interval), 10);
+    EXPECT_EQ(tate.getMousePos.Interval(), interval);
+    const auto before = backend.ticks();
+    backend.AdvanceTime(100);
+    EXPECT_EQ(backend.ticks() - before, 10);
   }
-  EXPECT_EQ(forms::Timer::TickPeriod(11), 11);
-  WriteSettings(5, 16711680, 0, 0, 0);
-  StartAt(15);
-  backend.AdvanceTime(100);
-  EXPECT_EQ(backend.ticks(), 10);
 }
 
-TEST_F(TrackingTest, HiddenLinesKeepMoving) {
-  WriteSettings(5, 16711680, 1, 100, 1);
-  StartAt(15);
-  backend.SetPointer(300, 150);
-  backend.AdvanceTime(100);
-  EXPECT_EQ(VerticalRect().x, 301);
-  EXPECT_EQ(HorizontalRect().y, 151);
-  EXPECT_EQ(VerticalRect().width, 0);
-  Press(kF1);  // shown again: at the last tracked position at once
-  EXPECT_EQ(VerticalRect(), (forms::PixelRect{301, 0, 5, 1080}));
-  EXPECT_EQ(HorizontalRect(), (forms::PixelRect{0, 151, 1920, 5}));
+TEST_F(TrackingTest, HiddenLinesKeepMovingAndShowAtOnceWhereThePointerIs) {
+  Store(5, kBlue, 1, 100, 1);
+  ASSERT_TRUE(Start());
+  MoveAndTick(300, 150);
+  EXPECT_EQ(Vertical(), (forms::PixelRect{301, 0, 0, 1080}));
+  Press(kF1);
+  EXPECT_EQ(Vertical(), (forms::PixelRect{301, 0, 5, 1080}));
+  EXPECT_EQ(Horizontal(), (forms::PixelRect{0, 151, 1920, 5}));
 }
 
 }  // namespace

@@ -1,14 +1,38 @@
 #include "platform/headless/headless_backend.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <cctype>
 #include <stdexcept>
-
-#include "settings/profile_file.h"
 
 namespace plumbmark::forms::headless {
 
 namespace {
+
+bool SameName(const std::string& a, const std::string& b) {
+  return std::ranges::equal(
+      a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+ProfileEntry* Find(ProfileFile& file, const std::string& section, const std::string& key) {
+  const auto found = std::ranges::find_if(file, [&](const ProfileEntry& entry) {
+    return SameName(entry.section, section) && SameName(entry.key, key);
+  });
+  return found == file.end() ? nullptr : &*found;
+}
+
+// Leading blanks, an optional sign, then decimal digits, wrapping at 32 bits.
+std::int32_t LeadingInteger(const std::string& text) {
+  std::size_t at = text.find_first_not_of(" \t");
+  if (at == std::string::npos) return 0;
+  const bool negative = text[at] == '-';
+  if (text[at] == '-' || text[at] == '+') ++at;
+  std::uint32_t value = 0;
+  for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at) {
+    value = value * 10 + static_cast<std::uint32_t>(text[at] - '0');
+  }
+  return static_cast<std::int32_t>(negative ? 0u - value : value);
+}
+
 constexpr std::int32_t kSwpNoActivate = 0x0010;
 constexpr std::int32_t kSwpShowWindow = 0x0040;
 constexpr std::int32_t kHwndTopmost = -1;
@@ -135,7 +159,7 @@ void HeadlessBackend::ClickCloseBox(Form& form) {
 }
 
 void HeadlessBackend::ShowMessageBox(const std::string& text, std::int32_t style,
-                                 const std::string& title) {
+                                     const std::string& title) {
   messageBoxes.push_back({text, style, title});
   ++modalDepth_;
   try {
@@ -172,17 +196,25 @@ bool HeadlessBackend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, 
   return true;
 }
 
-std::int32_t HeadlessBackend::ReadProfileInt(const std::string& section,
-                                                   const std::string& key, std::int32_t fallback,
-                                                   const std::string& file) {
-  profileCalls.push_back("get " + key);
-  return profile::GetPrivateProfileInt(section, key, fallback, std::filesystem::path(file));
+std::int32_t HeadlessBackend::ReadProfileInt(const std::string& section, const std::string& key,
+                                             std::int32_t fallback, const std::string& file) {
+  const auto found = profiles.find(file);
+  if (found == profiles.end()) return fallback;
+  const ProfileEntry* entry = Find(found->second, section, key);
+  return entry == nullptr ? fallback : LeadingInteger(entry->value);
 }
 
 bool HeadlessBackend::WriteProfileValue(const std::string& section, const std::string& key,
-                                                const std::string& value, const std::string& file) {
-  profileCalls.push_back("put " + key + "=" + value);
-  return profile::WritePrivateProfileString(section, key, value, std::filesystem::path(file));
+                                        const std::string& value, const std::string& file) {
+  const auto fault = writeFaults.find(key);
+  if (fault != writeFaults.end()) return fault->second == WriteFault::kLost;
+  ProfileFile& contents = profiles[file];
+  if (ProfileEntry* entry = Find(contents, section, key)) {
+    entry->value = value;
+  } else {
+    contents.push_back({section, key, value});
+  }
+  return true;
 }
 
 }  // namespace plumbmark::forms::headless

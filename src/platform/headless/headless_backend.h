@@ -20,6 +20,17 @@ struct MessageBoxRecord {
   std::string title;
 };
 
+// One key of a settings file, in the order it was first written.
+struct ProfileEntry {
+  std::string section, key, value;
+  bool operator==(const ProfileEntry&) const = default;
+};
+using ProfileFile = std::vector<ProfileEntry>;
+
+// How a write to one key goes wrong: refused (reported as failed), or lost
+// (reported as done, yet the file keeps what it had).
+enum class WriteFault { kRefused, kLost };
+
 struct SetWindowPosCall {
   std::int32_t hWnd, insertAfter, x, y, cx, cy, flags;
 };
@@ -41,6 +52,10 @@ class HeadlessBackend : public Backend {
   std::string appPath;
   char separator = '/';
   bool prevInstance = false;
+  // Settings files by path. Reading matches section and key in any case and
+  // takes a leading decimal integer (no digits read as 0), as Windows does.
+  std::map<std::string, ProfileFile> profiles;
+  std::map<std::string, WriteFault> writeFaults;  // by key
   // Runs while a message box is open (the box is modal: keys are not
   // delivered meanwhile); returning closes the box with OK.
   std::function<void(const MessageBoxRecord&)> onMessageBox;
@@ -62,7 +77,6 @@ class HeadlessBackend : public Backend {
   // What happened.
   std::vector<MessageBoxRecord> messageBoxes;
   std::vector<SetWindowPosCall> setWindowPosCalls;
-  std::vector<std::string> profileCalls;  // "get Size", "put Size=5", in call order
   std::int64_t now() const { return now_; }
   bool quit() const { return quit_; }
   Form* activeForm() const { return active_; }
@@ -71,7 +85,8 @@ class HeadlessBackend : public Backend {
 
   // Backend.
   std::unique_ptr<FormPeer> CreatePeer(Form& form) override;
-  void ShowMessageBox(const std::string& text, std::int32_t style, const std::string& title) override;
+  void ShowMessageBox(const std::string& text, std::int32_t style,
+                      const std::string& title) override;
   bool PrevInstance() override { return prevInstance; }
   std::string AppPath() override { return appPath; }
   char PathSeparator() const override { return separator; }
@@ -80,9 +95,9 @@ class HeadlessBackend : public Backend {
   bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x, std::int32_t y,
                     std::int32_t cx, std::int32_t cy, std::int32_t flags) override;
   std::int32_t ReadProfileInt(const std::string& section, const std::string& key,
-                                    std::int32_t fallback, const std::string& file) override;
+                              std::int32_t fallback, const std::string& file) override;
   bool WriteProfileValue(const std::string& section, const std::string& key,
-                                 const std::string& value, const std::string& file) override;
+                         const std::string& value, const std::string& file) override;
   void Quit() override { quit_ = true; }
 
  private:
