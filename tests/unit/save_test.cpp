@@ -84,11 +84,14 @@ TEST_F(SaveTest, EscSavesAndEndsWithEveryWindowClosed) {
   EXPECT_EQ(backend.ticks(), 0);
 }
 
-TEST_F(SaveTest, AnyRefusedWriteIsReportedInsteadOfConfirmed) {
+TEST_F(SaveTest, AnyRefusedOrLostWriteIsReportedInsteadOfConfirmed) {
   for (const char* key : {"Size", "Color", "Vertical", "Interval", "Horizon"}) {
-    for (std::int16_t command : {kS, kEscape}) {
-      ProgramRun run(SettingsFile(5, kBlue, 0, 100, 0));
-      run.backend.writeFaults[key] = WriteFault::kRefused;
+    for (const auto& [command, fault] : {std::pair{kS, WriteFault::kRefused},
+                                         {kEscape, WriteFault::kRefused},
+                                         {kS, WriteFault::kLost},
+                                         {kEscape, WriteFault::kLost}}) {
+      ProgramRun run;  // no file yet: a lost write leaves its key missing
+      run.backend.writeFaults[key] = fault;
       ASSERT_TRUE(run.program.Start());
       run.backend.PressKey(kUp);
       run.backend.PressKey(command);
