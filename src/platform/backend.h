@@ -12,18 +12,21 @@ namespace plumbmark::forms {
 class Control;
 class Form;
 
-// The pixel geometry of the primary screen and its twips-per-pixel factors.
+// A rectangle in screen pixels.
+struct PixelRect {
+  std::int32_t x = 0, y = 0, width = 0, height = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+
+// The pixel geometry of the primary screen, its twips-per-pixel factors and
+// the desktop: every monitor together, counted from the primary's top-left
+// corner (negative where a monitor lies left of or above it).
 struct ScreenMetrics {
   std::int32_t widthPixels = 0;
   std::int32_t heightPixels = 0;
   float twipsPerPixelX = 15;
   float twipsPerPixelY = 15;
-};
-
-// A rectangle in screen pixels.
-struct PixelRect {
-  std::int32_t x = 0, y = 0, width = 0, height = 0;
-  bool operator==(const PixelRect&) const = default;
+  PixelRect desktop;
 };
 
 // The real window behind one loaded form. The form holds the state; the peer
@@ -65,7 +68,7 @@ class Backend {
   virtual std::int32_t ReadProfileInt(const std::string& section, const std::string& key,
                                       std::int32_t fallback, const std::string& file) = 0;
   virtual bool WriteProfileValue(const std::string& section, const std::string& key,
-                                  const std::string& value, const std::string& file) = 0;
+                                 const std::string& value, const std::string& file) = 0;
 
   // Leaves the message loop: called once when the program ends.
   virtual void Quit() = 0;

@@ -1,24 +1,22 @@
-// The line windows: borderless forms whose geometry follows the pointer and
-// which take the key commands.
-#include "platform/win32/line_placement.h"
+#include "platform/win32/line_window.h"
+
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/system_error.h"
-#include "platform/win32/window.h"
 
 namespace plumbmark::win32 {
 namespace {
 
-constexpr std::int16_t kShiftMask = 1;
-constexpr std::int16_t kCtrlMask = 2;
-constexpr std::int16_t kAltMask = 4;
+// A borderless popup with a system menu and the design's minimize and maximize boxes.
+DWORD LineStyle(const forms::FormDesign& design) {
+  DWORD style = WS_POPUP | WS_SYSMENU;
+  if (design.minButton) style |= WS_MINIMIZEBOX;
+  if (design.maxButton) style |= WS_MAXIMIZEBOX;
+  return style;
+}
 
-// The Shift, Ctrl and Alt state as the key-down event reports it.
-std::int16_t ModifierState() {
-  std::int16_t state = 0;
-  if (GetKeyState(VK_SHIFT) < 0) state |= kShiftMask;
-  if (GetKeyState(VK_CONTROL) < 0) state |= kCtrlMask;
-  if (GetKeyState(VK_MENU) < 0) state |= kAltMask;
-  return state;
+// A tool window gets no taskbar button; an app window always gets one.
+DWORD LineExtendedStyle(const forms::FormDesign& design) {
+  return design.showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
 }
 
 // The program icon at one of the system's icon sizes for `dpi`.
@@ -30,31 +28,57 @@ UniqueIcon LoadProgramIcon(HINSTANCE instance, int metric, UINT dpi) {
   return icon;
 }
 
-}  // namespace
-
-void WindowPeer::SetUpLineWindow() {
-  HWND window = window_.get();
-  // NOTE: with a Japanese input method switched on, letter keys reach the
-  // window as VK_PROCESSKEY; the line windows take single keys, never text.
-  ImmAssociateContextEx(window, nullptr, 0);
-  if (!form_.design().hasIcon) return;
-  const UINT dpi = backend_.ScreenDpi();
-  bigIcon_ = LoadProgramIcon(backend_.instance(), SM_CXICON, dpi);
-  smallIcon_ = LoadProgramIcon(backend_.instance(), SM_CXSMICON, dpi);
-  SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-  SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+// NOTE: F10 or a lone Alt would put a borderless window into menu mode, where
+// it swallows the next keys without showing any menu; Alt+Space (lParam is
+// the space character) still opens the system menu.
+bool IsKeyboardMenuCommand(WPARAM wParam, LPARAM lParam) {
+  return (wParam & 0xFFF0) == SC_KEYMENU && lParam == 0;
 }
 
-// Moves and sizes the window only when its real rectangle differs from the
-// wanted one: an unchanged tick costs no move and no repaint, and a window
-// that the window manager pushed elsewhere is put back.
-void WindowPeer::MirrorLineGeometry() {
-  HWND window = window_.get();
-  const LinePlacement placement =
-      PlaceLine(forms::DisplayRect(form_, backend_.Screen()), backend_.Desktop());
+}  // namespace
+
+// Creates the hidden window at its place on the desktop, then its colour,
+// input and icon, then its timers.
+LineWindow::LineWindow(Win32Backend& backend, forms::Form& form) : FormWindow(backend, form) {
+  const LinePlacement placement = Placement();
+  const forms::PixelRect& at = placement.window;
+  Create(LineStyle(form.design()), LineExtendedStyle(form.design()), at.x, at.y, at.width,
+         at.height);
+  SetShowsNothing(placement.showsNothing);
+  ApplyPaint();
+  SetUpInputAndIcon();
+  StartTimers();
+}
+
+LineWindow::~LineWindow() { Destroy(); }
+
+LinePlacement LineWindow::Placement() const {
+  const forms::ScreenMetrics screen = backend().Screen();
+  return PlaceLine(forms::DisplayRect(form(), screen), screen.desktop);
+}
+
+// Switches the input method off and shows the program icon if the design has one.
+void LineWindow::SetUpInputAndIcon() {
+  // NOTE: with a Japanese input method switched on, letter keys reach the
+  // window as VK_PROCESSKEY; the line windows take single keys, never text.
+  ImmAssociateContextEx(hwnd(), nullptr, 0);
+  if (!form().design().hasIcon) return;
+  const UINT dpi = backend().ScreenDpi();
+  bigIcon_ = LoadProgramIcon(backend().instance(), SM_CXICON, dpi);
+  smallIcon_ = LoadProgramIcon(backend().instance(), SM_CXSMICON, dpi);
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+}
+
+// Puts the window where the form's rectangle and the current desktop place
+// it, only when its real rectangle differs: an unchanged tick costs no move
+// and no repaint, and a window that the window manager pushed elsewhere is
+// put back.
+void LineWindow::MirrorGeometry() {
+  const LinePlacement placement = Placement();
   if (placement.showsNothing) SetShowsNothing(true);  // clip before moving: no flash
   RECT now{};
-  if (!GetWindowRect(window, &now)) throw SystemError("GetWindowRect");
+  if (!GetWindowRect(hwnd(), &now)) throw SystemError("GetWindowRect");
   const forms::PixelRect& want = placement.window;
   const bool move = now.left != want.x || now.top != want.y;
   const bool size = now.right - now.left != want.width || now.bottom - now.top != want.height;
@@ -62,7 +86,7 @@ void WindowPeer::MirrorLineGeometry() {
     UINT flags = SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE;
     if (!move) flags |= SWP_NOMOVE;
     if (!size) flags |= SWP_NOSIZE;
-    if (!::SetWindowPos(window, nullptr, want.x, want.y, want.width, want.height, flags)) {
+    if (!::SetWindowPos(hwnd(), nullptr, want.x, want.y, want.width, want.height, flags)) {
       throw SystemError("SetWindowPos");
     }
   }
@@ -70,35 +94,21 @@ void WindowPeer::MirrorLineGeometry() {
 }
 
 // Clips the window to an empty region, or lifts the clip.
-void WindowPeer::SetShowsNothing(bool showsNothing) {
+void LineWindow::SetShowsNothing(bool showsNothing) {
   if (showsNothing == showsNothing_) return;
   HRGN region = showsNothing ? CreateRectRgn(0, 0, 0, 0) : nullptr;
   if (showsNothing && region == nullptr) throw SystemError("CreateRectRgn");
   // The window owns the region from here on and deletes it when replaced.
-  if (SetWindowRgn(window_.get(), region, TRUE) == 0) {
+  if (SetWindowRgn(hwnd(), region, TRUE) == 0) {
     if (region != nullptr) DeleteObject(region);
     throw SystemError("SetWindowRgn");
   }
   showsNothing_ = showsNothing;
 }
 
-// Every key-down, auto-repeats and system keys included, becomes the form's
-// KeyDown event; system keys then go on to the system (Alt+F4 still closes).
-LRESULT WindowPeer::OnKeyDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  forms::Application& app = backend_.app();
-  app.RaiseKeyDown(form_, static_cast<std::int16_t>(wParam & 0xFF), ModifierState());
-  // The command may have ended the program: nothing of `this` from here on.
-  if (message == WM_SYSKEYDOWN && IsWindow(window)) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return 0;
-}
-
-// NOTE: F10 or a lone Alt would put a borderless window into menu mode, where
-// it swallows the next keys without showing any menu; Alt+Space (lParam is
-// the space character) still opens the system menu.
-bool WindowPeer::IsKeyboardMenuCommand(WPARAM wParam, LPARAM lParam) {
-  return (wParam & 0xFFF0) == SC_KEYMENU && lParam == 0;
+LRESULT LineWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SYSCOMMAND && IsKeyboardMenuCommand(wParam, lParam)) return 0;
+  return FormWindow::OnMessage(window, message, wParam, lParam);
 }
 
 }  // namespace plumbmark::win32

@@ -2,6 +2,8 @@
 // message boxes, the application and screen objects and the system calls.
 #include <vector>
 
+#include "platform/win32/dialog_window.h"
+#include "platform/win32/line_window.h"
 #include "platform/win32/module_path.h"
 #include "platform/win32/system_error.h"
 #include "platform/win32/text.h"
@@ -55,6 +57,9 @@ class OtherWindowsDisabled {
 }  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
+  // The standard controls the dialogs are made of.
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
   RegisterWindowClass();
   CreateInstanceMutex();
 }
@@ -66,7 +71,7 @@ Win32Backend::~Win32Backend() {
 void Win32Backend::RegisterWindowClass() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &WindowPeer::WindowProc;
+  windowClass.lpfnWndProc = &FormWindow::WindowProc;
   windowClass.hInstance = instance_;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = kWindowClassName;
@@ -90,8 +95,12 @@ bool Win32Backend::PrevInstance() {
   return instanceMutexError_ == ERROR_ALREADY_EXISTS;
 }
 
+// A form with a border is a dialog; a borderless one is a line.
 std::unique_ptr<forms::FormPeer> Win32Backend::CreatePeer(forms::Form& form) {
-  return std::make_unique<WindowPeer>(*this, form);
+  if (form.design().border == forms::BorderStyle::kFixedToolWindow) {
+    return std::make_unique<DialogWindow>(*this, form);
+  }
+  return std::make_unique<LineWindow>(*this, form);
 }
 
 int Win32Backend::RunMessageLoop() {
@@ -104,15 +113,11 @@ int Win32Backend::RunMessageLoop() {
       break;
     }
     // Tab moves between a dialog's controls; the line windows get Tab as a key.
-    HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (root != nullptr && WindowPeer::IsDialogWindow(root, windowClass_) &&
-        IsDialogMessageW(root, &message)) {
-      continue;
-    }
+    if (FormWindow::PreTranslate(message, windowClass_)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  return failed_ ? exitCode_ : static_cast<int>(message.wParam);
+  return failed_ ? kFailureExitCode : static_cast<int>(message.wParam);
 }
 
 void Win32Backend::Quit() { PostQuitMessage(0); }
@@ -120,15 +125,8 @@ void Win32Backend::Quit() { PostQuitMessage(0); }
 void Win32Backend::Fail(std::string_view what) noexcept {
   if (failed_) return;
   failed_ = true;
-  exitCode_ = 1;
-  try {
-    const std::wstring text = WideText(
-        "予期しないエラーが発生したため、Plumbmark を終了します。\n\n" + std::string(what));
-    MessageBoxW(nullptr, text.c_str(), L"Plumbmark", MB_OK | MB_ICONERROR | MB_TASKMODAL);
-  } catch (...) {
-    // Out of memory for the text: end without telling.
-  }
-  PostQuitMessage(exitCode_);
+  ReportFatal(what);
+  PostQuitMessage(kFailureExitCode);
 }
 
 HWND Win32Backend::StartupWindow() const {
@@ -157,7 +155,7 @@ void Win32Backend::HandKeyboardBack(HWND preferred, HWND closing) {
 // A modal box owned by the active form (the start-up form otherwise); while
 // it is open the timer keeps ticking, and afterwards the keyboard goes back.
 void Win32Backend::ShowMessageBox(const std::string& text, std::int32_t style,
-                              const std::string& title) {
+                                  const std::string& title) {
   HWND active = GetActiveWindow();
   HWND owner = IsOurWindow(active) ? active : StartupWindow();
   int result = 0;
@@ -199,11 +197,11 @@ UINT Win32Backend::ScreenDpi() const {
   return dpiX;
 }
 
-// The primary monitor in pixels, with 1440 twips to the inch.
+// The primary monitor in pixels, with 1440 twips to the inch, and the desktop.
 forms::ScreenMetrics Win32Backend::Screen() {
   const float twipsPerPixel = kTwipsPerInch / static_cast<float>(ScreenDpi());
   return forms::ScreenMetrics{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                              twipsPerPixel, twipsPerPixel};
+                              twipsPerPixel, twipsPerPixel, Desktop()};
 }
 
 forms::PixelRect Win32Backend::Desktop() const {
@@ -231,14 +229,14 @@ bool Win32Backend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std
 // for ASCII content, and they reach a folder whose name the ANSI code page
 // cannot spell.
 std::int32_t Win32Backend::ReadProfileInt(const std::string& section, const std::string& key,
-                                                std::int32_t fallback, const std::string& file) {
+                                          std::int32_t fallback, const std::string& file) {
   const UINT value = GetPrivateProfileIntW(WideText(section).c_str(), WideText(key).c_str(),
                                            fallback, WideText(file).c_str());
   return static_cast<std::int32_t>(value);
 }
 
 bool Win32Backend::WriteProfileValue(const std::string& section, const std::string& key,
-                                             const std::string& value, const std::string& file) {
+                                     const std::string& value, const std::string& file) {
   return WritePrivateProfileStringW(WideText(section).c_str(), WideText(key).c_str(),
                                     WideText(value).c_str(), WideText(file).c_str()) != FALSE;
 }

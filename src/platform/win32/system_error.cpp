@@ -24,4 +24,14 @@ forms::RuntimeError SystemError(const char* call) {
                                               SystemMessage(code));
 }
 
+void ReportFatal(std::string_view what) noexcept {
+  try {
+    const std::wstring text = WideText(
+        "予期しないエラーが発生したため、Plumbmark を終了します。\n\n" + std::string(what));
+    MessageBoxW(nullptr, text.c_str(), L"Plumbmark", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+  } catch (...) {
+    // Out of memory for the text: end without telling.
+  }
+}
+
 }  // namespace plumbmark::win32

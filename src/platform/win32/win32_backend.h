@@ -34,8 +34,6 @@ class Win32Backend final : public forms::Backend {
   void Fail(std::string_view what) noexcept;
   bool failed() const { return failed_; }
 
-  // The rectangle spanning every monitor, in pixels.
-  forms::PixelRect Desktop() const;
   // The DPI of the primary monitor, the one the screen metrics describe.
   UINT ScreenDpi() const;
   // Gives the keyboard to `preferred` when it is still one of our usable
@@ -44,7 +42,8 @@ class Win32Backend final : public forms::Backend {
 
   // forms::Backend
   std::unique_ptr<forms::FormPeer> CreatePeer(forms::Form& form) override;
-  void ShowMessageBox(const std::string& text, std::int32_t style, const std::string& title) override;
+  void ShowMessageBox(const std::string& text, std::int32_t style,
+                      const std::string& title) override;
   bool PrevInstance() override;
   std::string AppPath() override;
   char PathSeparator() const override { return '\\'; }
@@ -53,12 +52,14 @@ class Win32Backend final : public forms::Backend {
   bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x, std::int32_t y,
                     std::int32_t cx, std::int32_t cy, std::int32_t flags) override;
   std::int32_t ReadProfileInt(const std::string& section, const std::string& key,
-                                    std::int32_t fallback, const std::string& file) override;
+                              std::int32_t fallback, const std::string& file) override;
   bool WriteProfileValue(const std::string& section, const std::string& key,
-                                 const std::string& value, const std::string& file) override;
+                         const std::string& value, const std::string& file) override;
   void Quit() override;
 
  private:
+  // The rectangle spanning every monitor, in pixels.
+  forms::PixelRect Desktop() const;
   HWND StartupWindow() const;
   bool IsOurWindow(HWND window) const;
   void RegisterWindowClass();
@@ -69,7 +70,6 @@ class Win32Backend final : public forms::Backend {
   forms::Application* app_ = nullptr;
   UniqueHandle instanceMutex_;
   DWORD instanceMutexError_ = ERROR_SUCCESS;
-  int exitCode_ = 0;
   bool failed_ = false;
 };
 

@@ -1,11 +1,10 @@
-// The real window behind one loaded form: a line window (borderless) or a
-// dialog (fixed tool window with child controls). The form holds the state;
-// the peer mirrors it and turns window messages into the forms layer's events.
+// What every real window behind a loaded form shares, line or dialog: the
+// window handle, the background colour, the timers, keys and closing, and
+// the window procedure that hands each message to the form's peer.
 #pragma once
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "platform/forms.h"
@@ -15,16 +14,14 @@
 
 namespace plumbmark::win32 {
 
-class WindowPeer final : public forms::FormPeer {
+class FormWindow : public forms::FormPeer {
  public:
-  WindowPeer(Win32Backend& backend, forms::Form& form);
-  ~WindowPeer() override;
-  WindowPeer(const WindowPeer&) = delete;
-  WindowPeer& operator=(const WindowPeer&) = delete;
+  ~FormWindow() override;
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
 
   // forms::FormPeer
   std::int32_t Handle() const override { return FromHwnd(window_.get()); }
-  void GeometryChanged() override;
   void ColorChanged() override;
   void VisibleChanged() override;
   void Activate() override;
@@ -32,66 +29,47 @@ class WindowPeer final : public forms::FormPeer {
 
   // The window procedure of every form window.
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  // True for one of our dialog windows (whose Tab the dialog manager moves).
-  static bool IsDialogWindow(HWND window, ATOM formClass);
+  // Offers a queued message to the form window it is for before it is
+  // translated and dispatched; true when that window took it.
+  static bool PreTranslate(MSG& message, ATOM formClass);
 
- private:
-  // One child window of a dialog.
-  struct ChildControl {
-    forms::Control* control = nullptr;
-    HWND window = nullptr;
-    int id = 0;
-    std::vector<std::string> shownItems;  // combo boxes: the list as last mirrored
-  };
+ protected:
+  FormWindow(Win32Backend& backend, forms::Form& form);
 
-  bool IsDialog() const { return form_.design().border == forms::BorderStyle::kFixedToolWindow; }
-  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-  // window.cpp: creation, colour, timers, activation.
-  void CreateNativeWindow();
-  void StartTimers();
-  void OnTimer(WPARAM id);
+  // Creates the hidden window; its messages reach this peer from the first.
+  void Create(DWORD style, DWORD exStyle, int x, int y, int width, int height);
+  // Stops the timers, hands the keyboard on and destroys the window. Each
+  // derived destructor calls it first: the window goes before what it uses.
+  void Destroy();
   void ApplyPaint();
+  void StartTimers();
   HBRUSH BackgroundBrush() const;
   COLORREF BackgroundColor() const;
-  LRESULT OnEraseBackground(HWND window, HDC dc) const;
+
+  HWND hwnd() const { return window_.get(); }
+  Win32Backend& backend() const { return backend_; }
+  forms::Form& form() const { return form_; }
+
+  // Handles one kind of window's own messages and passes the rest here,
+  // which handles the shared ones and leaves others to the system.
+  virtual LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Takes a queued message before it is dispatched; none by default.
+  virtual bool OnQueuedMessage(MSG& /*message*/) { return false; }
+
+ private:
+  static FormWindow* PeerOf(HWND window);
+  void StartTimer(std::size_t index);
+  void OnTimer(WPARAM id);
   void OnClose();
-
-  // line_window.cpp: geometry with the zero-thickness rule, keys, icon.
-  void MirrorLineGeometry();
-  void SetShowsNothing(bool showsNothing);
-  void SetUpLineWindow();
   LRESULT OnKeyDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static bool IsKeyboardMenuCommand(WPARAM wParam, LPARAM lParam);
-
-  // dialogs.cpp: controls, layout, combo mirror, notifications, focus.
-  RECT DialogWindowRect(DWORD style, DWORD exStyle) const;
-  void PlaceDialog();
-  void CreateControls();
-  HWND CreateChild(const forms::Control& control, int id);
-  void MirrorCombo(ChildControl& child);
-  ChildControl* FindChild(int id);
-  ChildControl* FindChild(const forms::Control& control);
-  void OnCommand(WPARAM wParam, LPARAM lParam);
-  void OnActivate(HWND window, WPARAM wParam);
-  void FocusFirstControl();
-  LRESULT OnControlColor(HDC dc) const;
-  void OnGetMinMaxInfo(HWND window, MINMAXINFO& limits) const;
+  LRESULT OnEraseBackground(HWND window, HDC dc) const;
 
   Win32Backend& backend_;
   forms::Form& form_;
   UniqueBrush brush_;
   std::optional<forms::ShownColor> paint_;
-  UniqueFont font_;
-  UniqueIcon bigIcon_;
-  UniqueIcon smallIcon_;
-  std::vector<ChildControl> children_;
-  std::vector<forms::Timer*> timers_;
-  HWND lastFocus_ = nullptr;
-  bool showsNothing_ = false;
-  bool mirroring_ = false;       // a change we make is not the user's
-  forms::PixelRect dialogRect_;  // dialogs: the client rectangle last mirrored
-  UniqueWindow window_;          // declared last: destroyed before the brush and font it uses
+  std::vector<forms::Timer*> timers_;  // timer id i + 1 is timers_[i]
+  UniqueWindow window_;                // declared last: destroyed before the brush it uses
 };
 
 // Makes `window` the foreground window and gives it the keyboard, even when

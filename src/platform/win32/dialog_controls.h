@@ -1,0 +1,47 @@
+// The child controls of one dialog: created in tab order in the system's
+// message font, mirrored from the forms layer, and the user's picks, typing
+// and clicks turned into the forms layer's changes and events.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/forms.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_backend.h"
+#include "platform/win32/windows_api.h"
+
+namespace plumbmark::win32 {
+
+class DialogControls {
+ public:
+  DialogControls(Win32Backend& backend, forms::Form& form) : backend_(backend), form_(form) {}
+
+  // Creates the native controls inside `dialog`; they are destroyed with it.
+  void Create(HWND dialog);
+  // Mirrors a change of `control` when it is one of these controls.
+  void Mirror(const forms::Control& control);
+  // A WM_COMMAND notification from one of the controls.
+  void OnCommand(WPARAM wParam);
+
+ private:
+  struct Child {
+    forms::Control* control = nullptr;
+    HWND window = nullptr;
+    int id = 0;
+    std::vector<std::string> shownItems;  // combo boxes: the list as last mirrored
+  };
+
+  HWND CreateChild(HWND dialog, const forms::Control& control, int id);
+  void MirrorCombo(Child& child);
+  void OnComboChange(Child& child, WORD code);
+  Child* Find(int id);
+
+  Win32Backend& backend_;
+  forms::Form& form_;
+  UniqueFont font_;
+  std::vector<Child> children_;
+  bool mirroring_ = false;  // a change we make is not the user's
+};
+
+}  // namespace plumbmark::win32

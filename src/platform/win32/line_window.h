@@ -1,0 +1,32 @@
+// The real window of a line: a borderless form whose geometry follows the
+// pointer and which takes the key commands.
+#pragma once
+
+#include "platform/win32/handles.h"
+#include "platform/win32/line_placement.h"
+#include "platform/win32/window.h"
+
+namespace plumbmark::win32 {
+
+class LineWindow final : public FormWindow {
+ public:
+  LineWindow(Win32Backend& backend, forms::Form& form);
+  ~LineWindow() override;
+
+  // forms::FormPeer
+  void GeometryChanged() override { MirrorGeometry(); }
+
+ private:
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Where the form's rectangle puts the window on the current desktop.
+  LinePlacement Placement() const;
+  void MirrorGeometry();
+  void SetShowsNothing(bool showsNothing);
+  void SetUpInputAndIcon();
+
+  UniqueIcon bigIcon_;
+  UniqueIcon smallIcon_;
+  bool showsNothing_ = false;
+};
+
+}  // namespace plumbmark::win32
