@@ -19,8 +19,8 @@ RuntimeError RuntimeError::PlatformFailure(const std::string& what) {
 }
 
 std::string ReportText(const RuntimeError& error) {
-  return "実行時エラー '" + std::to_string(static_cast<std::int32_t>(error.number())) +
-         "':\n\n" + error.what();
+  return "実行時エラー '" + std::to_string(static_cast<std::int32_t>(error.number())) + "':\n\n" +
+         error.what();
 }
 
 }  // namespace plumbmark::forms

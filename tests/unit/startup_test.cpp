@@ -29,7 +29,10 @@ TEST_F(StartupTest, AppliesTheStoredStyleAsRead) {
   const struct {
     int size, color, interval;
     int pixels;  // what the windows show of the thickness
-  } cases[] = {{7, 255, 250, 7}, {0, 65280, 50, 0}, {-3, -1, -20, 0}, {20, static_cast<int>(0x8000000F), 1000, 20}};
+  } cases[] = {{7, 255, 250, 7},
+               {0, 65280, 50, 0},
+               {-3, -1, -20, 0},
+               {20, static_cast<int>(0x8000000F), 1000, 20}};
   for (const auto& c : cases) {
     ProgramRun run(SettingsFile(c.size, c.color, 0, c.interval, 0));
     ASSERT_TRUE(run.program.Start());

@@ -13,17 +13,18 @@ class TrackingTest : public ProgramTest {
   }
 };
 
-TEST_F(TrackingTest, TwipsAreThePointerPlusOnePixelAtTheHorizontalFactor) {
+TEST_F(TrackingTest, LinesStartOnePixelPastThePointerAtEveryFactor) {
   backend.screen.twipsPerPixelY = 20;  // never used: one factor for both axes
   const struct {
     float factor;
     int x, y;
-    float left, top;
+    float left, top;  // twips: (x + 1) and (y + 1) pixels
   } cases[] = {{15, 100, 200, 1515, 3015},
                {12, 0, 0, 12, 12},
                {15, -1, -1, 0, 0},
                {15, -1920, -5, -28785, -60},
                {1440.0f / 168, 7, 13, 68.571426f, 120},
+               {10, 1919, 1079, 19200, 10800},
                {10, 32767, 40000, 327680, 400010}};
   ASSERT_TRUE(Start());
   for (const auto& c : cases) {
@@ -31,23 +32,10 @@ TEST_F(TrackingTest, TwipsAreThePointerPlusOnePixelAtTheHorizontalFactor) {
     MoveAndTick(c.x, c.y);
     EXPECT_EQ(tate.Left(), c.left) << c.factor << " " << c.x;
     EXPECT_EQ(yoko.Top(), c.top) << c.factor << " " << c.y;
-  }
-}
-
-TEST_F(TrackingTest, LinesShowOnePixelPastThePointerAtEveryFactor) {
-  for (float factor : {15.0f, 12.0f, 10.0f, 1440.0f / 168.0f, 1440.0f / 120.0f}) {
-    ProgramRun run;
-    run.backend.screen.twipsPerPixelX = run.backend.screen.twipsPerPixelY = factor;
-    ASSERT_TRUE(run.program.Start());
-    for (const auto& [x, y] :
-         {std::pair{0, 0}, {1234, 987}, {1919, 1079}, {-7, -3}, {5000, 3000}}) {
-      run.backend.SetPointer(x, y);
-      run.backend.AdvanceTime(100);
-      const auto vertical = forms::DisplayRect(run.tate, run.backend.screen);
-      const auto horizontal = forms::DisplayRect(run.yoko, run.backend.screen);
-      EXPECT_EQ(vertical, (forms::PixelRect{x + 1, 0, 5, 1080})) << factor << " " << x;
-      EXPECT_EQ(horizontal, (forms::PixelRect{0, y + 1, 1920, 5})) << factor << " " << y;
-    }
+    backend.screen.twipsPerPixelY = c.factor;
+    EXPECT_EQ(Vertical().x, c.x + 1) << c.factor;
+    EXPECT_EQ(Horizontal().y, c.y + 1) << c.factor;
+    backend.screen.twipsPerPixelY = 20;
   }
 }
 
