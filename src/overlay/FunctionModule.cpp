@@ -30,8 +30,11 @@ double CursorLineTop(forms::Application& app) {
 }
 
 std::int16_t TwipsToLineSize(forms::Application& app, float twips) {
-  const double factor = app.Screen.TwipsPerPixelX();
-  return num::RoundToInt16(num::Divide(twips, factor));
+  return TwipsToLineSize(twips, app.Screen.TwipsPerPixelX());
+}
+
+std::int16_t TwipsToLineSize(float twips, double twipsPerPixel) {
+  return num::RoundToInt16(num::Divide(twips, twipsPerPixel));
 }
 
 }  // namespace plumbmark::FunctionModule

@@ -23,5 +23,7 @@ double CursorLineTop(forms::Application& app);
 // A thickness in twips back to whole pixels: divided by TwipsPerPixelX
 // without rounding to single first, then rounded to 16 bits, halves to even.
 std::int16_t TwipsToLineSize(forms::Application& app, float twips);
+// The same at a given factor.
+std::int16_t TwipsToLineSize(float twips, double twipsPerPixel);
 
 }  // namespace plumbmark::FunctionModule

@@ -60,13 +60,11 @@ void FrmTate::Form_Load() {
   LineSize = num::ToInt16(ReadSetting(settings::kSize, settings::kDefaultSize));
   getMousePos.SetInterval(ReadSetting(settings::kInterval, settings::kDefaultInterval));
   SetWidth(FunctionModule::PixelsToTwips(app, LineSize));
-  SetHeight(app.Screen.Height());
-  SetTop(0);
+  SpanVerticalLine();
   SetBackColor(ReadSetting(settings::kColor, settings::kDefaultColor));
   frmYoko.SetVisible(true);
-  frmYoko.SetWidth(app.Screen.Width());
+  SpanHorizontalLine();
   frmYoko.SetHeight(FunctionModule::PixelsToTwips(app, LineSize));
-  frmYoko.SetLeft(0);
   frmYoko.SetBackColor(ReadSetting(settings::kColor, settings::kDefaultColor));
   KeepOnTop(app, hWnd());
   KeepOnTop(app, frmYoko.hWnd());
@@ -79,6 +77,34 @@ void FrmTate::Form_Load() {
     HorizontalHidden = num::kTrue;
   }
   SizeChanged = num::kFalse;
+}
+
+void FrmTate::SpanVerticalLine() {
+  const forms::FormGeometry desktop = app().Screen.Desktop();
+  SetHeight(desktop.height);
+  SetTop(desktop.top);
+}
+
+void FrmTate::SpanHorizontalLine() {
+  const forms::FormGeometry desktop = app().Screen.Desktop();
+  frmYoko_.SetWidth(desktop.width);
+  frmYoko_.SetLeft(desktop.left);
+}
+
+// Both lines span the new desktop at once and keep their thickness in pixels
+// when the scaling changed; then they are put on the pointer again.
+void FrmTate::Form_DisplayChange(float previousTwipsPerPixel) {
+  forms::Application& app = this->app();
+  if (app.Screen.TwipsPerPixelX() != previousTwipsPerPixel) {
+    const std::int16_t vertical = FunctionModule::TwipsToLineSize(Width(), previousTwipsPerPixel);
+    const std::int16_t horizontal =
+        FunctionModule::TwipsToLineSize(frmYoko_.Height(), previousTwipsPerPixel);
+    SetWidth(FunctionModule::PixelsToTwips(app, vertical));
+    frmYoko_.SetHeight(FunctionModule::PixelsToTwips(app, horizontal));
+  }
+  SpanVerticalLine();
+  SpanHorizontalLine();
+  getMousePos_Timer();
 }
 
 void FrmTate::getMousePos_Timer() {

@@ -33,10 +33,14 @@ class FrmTate : public forms::Form {
  protected:
   void Form_Load() override;
   void Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift) override;
+  void Form_DisplayChange(float previousTwipsPerPixel) override;
 
  private:
   void getMousePos_Timer();
   std::int32_t ReadSetting(const char* key, std::int32_t fallback);
+  // Each line spans the whole desktop along its length, every monitor.
+  void SpanVerticalLine();
+  void SpanHorizontalLine();
 
   // The line steps shared by start-up and the key commands: hiding keeps the
   // thickness in LineSize, showing gives it back.

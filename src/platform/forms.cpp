@@ -301,6 +301,15 @@ float ScreenObject::Height() const {
 
 float ScreenObject::TwipsPerPixelX() const { return backend_.Screen().twipsPerPixelX; }
 
+FormGeometry ScreenObject::Desktop() const {
+  const ScreenMetrics m = backend_.Screen();
+  const auto twips = [](std::int32_t pixels, float factor) {
+    return static_cast<float>(pixels) * factor;
+  };
+  return {twips(m.desktop.x, m.twipsPerPixelX), twips(m.desktop.y, m.twipsPerPixelY),
+          twips(m.desktop.width, m.twipsPerPixelX), twips(m.desktop.height, m.twipsPerPixelY)};
+}
+
 std::string AppObject::Path() const { return backend_.AppPath(); }
 bool AppObject::PrevInstance() const { return backend_.PrevInstance(); }
 char AppObject::PathSeparator() const { return backend_.PathSeparator(); }
@@ -356,6 +365,7 @@ void Application::Shutdown() {
 
 bool Application::Start(Form& startup) {
   startup_ = &startup;
+  twipsPerPixel_ = Screen.TwipsPerPixelX();
   Dispatch(
       [&] {
         startup.EnsureLoaded();
@@ -379,6 +389,14 @@ void Application::RaiseTick(Timer& timer) {
 void Application::RaiseClick(CommandButton& button) {
   if (!button.parent().loaded_ || !button.Click) return;
   Dispatch([&] { button.Click(); }, false);
+}
+
+void Application::RaiseDisplayChange() {
+  const float previous = twipsPerPixel_;
+  twipsPerPixel_ = Screen.TwipsPerPixelX();
+  for (Form* form : forms_) {
+    if (form->loaded_) Dispatch([&] { form->Form_DisplayChange(previous); }, false);
+  }
 }
 
 void Application::RaiseClose(Form& form) {

@@ -202,6 +202,9 @@ class Form {
  protected:
   virtual void Form_Load() {}
   virtual void Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+  // The desktop's size, monitors or scaling changed; the factor in force
+  // before the change is given, the screen object reports the new one.
+  virtual void Form_DisplayChange(float /*previousTwipsPerPixel*/) {}
 
  private:
   friend class Application;
@@ -231,6 +234,8 @@ class ScreenObject {
   float Width() const;   // twips
   float Height() const;  // twips
   float TwipsPerPixelX() const;
+  // The desktop, every monitor, in twips.
+  FormGeometry Desktop() const;
 
  private:
   Backend& backend_;
@@ -276,6 +281,7 @@ class Application {
   void RaiseTick(Timer& timer);
   void RaiseClick(CommandButton& button);
   void RaiseClose(Form& form);
+  void RaiseDisplayChange();
 
   bool ended() const { return ended_; }
   Form* startupForm() const { return startup_; }
@@ -293,6 +299,7 @@ class Application {
   Backend& backend_;
   std::vector<Form*> forms_;
   Form* startup_ = nullptr;
+  float twipsPerPixel_ = 0;  // the factor as of start-up or the last display change
   bool ended_ = false;
 };
 

@@ -102,7 +102,7 @@ TEST_F(FormsTest, AFailedLoadLeavesTheFormUnloadedAndAtStartUpEnds) {
 
 TEST_F(FormsTest, DisplayRulesRoundAndClamp) {
   ProbeForm form(app);
-  const ScreenMetrics screen{1024, 768, 1440.0f / 168.0f, 12.0f};
+  const ScreenMetrics screen{1024, 768, 1440.0f / 168.0f, 12.0f, {}};
   form.SetLeft(screen.twipsPerPixelX * 11.0f);
   form.SetTop(-18);  // -1.5 pixels: halves to even
   form.SetWidth(-10);

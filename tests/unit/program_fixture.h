@@ -10,6 +10,12 @@
 #include "platform/headless/headless_backend.h"
 #include "program.h"
 
+namespace plumbmark::forms {
+inline void PrintTo(const PixelRect& r, std::ostream* out) {
+  *out << "{" << r.x << ", " << r.y << ", " << r.width << ", " << r.height << "}";
+}
+}  // namespace plumbmark::forms
+
 namespace plumbmark::testing {
 
 using forms::headless::ProfileEntry;

@@ -158,6 +158,11 @@ void HeadlessBackend::ClickCloseBox(Form& form) {
   if (modalDepth_ == 0) app().RaiseClose(form);
 }
 
+void HeadlessBackend::ChangeDisplay(const ScreenMetrics& metrics) {
+  screen = metrics;
+  app().RaiseDisplayChange();
+}
+
 void HeadlessBackend::ShowMessageBox(const std::string& text, std::int32_t style,
                                      const std::string& title) {
   messageBoxes.push_back({text, style, title});

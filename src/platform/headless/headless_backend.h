@@ -48,7 +48,7 @@ class HeadlessBackend : public Backend {
   ~HeadlessBackend() override;
 
   // Set up before the program starts (and changeable at any time).
-  ScreenMetrics screen{1920, 1080, 15.0f, 15.0f};
+  ScreenMetrics screen{1920, 1080, 15.0f, 15.0f, {0, 0, 1920, 1080}};
   std::string appPath;
   char separator = '/';
   bool prevInstance = false;
@@ -73,6 +73,8 @@ class HeadlessBackend : public Backend {
   void TypeText(ComboBox& combo, const std::string& text);
   void PressButton(CommandButton& button);
   void ClickCloseBox(Form& form);
+  // The system reports new screen metrics (resolution, monitors, scaling).
+  void ChangeDisplay(const ScreenMetrics& metrics);
 
   // What happened.
   std::vector<MessageBoxRecord> messageBoxes;
