@@ -1,7 +1,6 @@
 #include "overlay/FunctionModule.h"
 
 #include "platform/numeric.h"
-#include "platform/system_calls.h"
 
 namespace plumbmark::FunctionModule {
 namespace {
@@ -15,18 +14,20 @@ float PixelsToTwips(forms::Application& app, const std::int16_t& pixels) {
   return num::MultiplySingle(factor, static_cast<float>(pixels));
 }
 
-double CursorLineLeft(forms::Application& app) {
+API_GetCursorPos::POINTAPI CursorPosition(forms::Application& app) {
   API_GetCursorPos::POINTAPI point{0, 0};
   API_GetCursorPos::GetCursorPos(app, point);
-  const double factor = app.Screen.TwipsPerPixelX();
-  return factor * static_cast<double>(point.x) + PixelsToTwips(app, kOnePixel);
+  return point;
 }
 
-double CursorLineTop(forms::Application& app) {
-  API_GetCursorPos::POINTAPI point{0, 0};
-  API_GetCursorPos::GetCursorPos(app, point);
+double CursorLineLeft(forms::Application& app, const API_GetCursorPos::POINTAPI& pointer) {
   const double factor = app.Screen.TwipsPerPixelX();
-  return factor * static_cast<double>(point.y) + PixelsToTwips(app, kOnePixel);
+  return factor * static_cast<double>(pointer.x) + PixelsToTwips(app, kOnePixel);
+}
+
+double CursorLineTop(forms::Application& app, const API_GetCursorPos::POINTAPI& pointer) {
+  const double factor = app.Screen.TwipsPerPixelX();
+  return factor * static_cast<double>(pointer.y) + PixelsToTwips(app, kOnePixel);
 }
 
 std::int16_t TwipsToLineSize(forms::Application& app, float twips) {

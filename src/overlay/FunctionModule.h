@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/forms.h"
+#include "platform/system_calls.h"
 
 namespace plumbmark::FunctionModule {
 
@@ -12,13 +13,16 @@ namespace plumbmark::FunctionModule {
 // rounded to single precision.
 float PixelsToTwips(forms::Application& app, const std::int16_t& pixels);
 
+// The pointer position in pixels; a failed read gives (0, 0).
+API_GetCursorPos::POINTAPI CursorPosition(forms::Application& app);
+
 // The left edge for the vertical line: one pixel right of the pointer, in
-// twips, (x + 1) * TwipsPerPixelX. A failed pointer read counts as x = 0.
-double CursorLineLeft(forms::Application& app);
+// twips, (x + 1) * TwipsPerPixelX.
+double CursorLineLeft(forms::Application& app, const API_GetCursorPos::POINTAPI& pointer);
 
 // The top edge for the horizontal line: one pixel below the pointer, in
 // twips, (y + 1) * TwipsPerPixelX (the horizontal factor for both axes).
-double CursorLineTop(forms::Application& app);
+double CursorLineTop(forms::Application& app, const API_GetCursorPos::POINTAPI& pointer);
 
 // A thickness in twips back to whole pixels: divided by TwipsPerPixelX
 // without rounding to single first, then rounded to 16 bits, halves to even.

@@ -107,9 +107,11 @@ void FrmTate::Form_DisplayChange(float previousTwipsPerPixel) {
   getMousePos_Timer();
 }
 
+// One pointer reading places both lines, so they always cross at one point.
 void FrmTate::getMousePos_Timer() {
-  SetLeft(num::ToSingle(FunctionModule::CursorLineLeft(app())));
-  frmYoko_.SetTop(num::ToSingle(FunctionModule::CursorLineTop(app())));
+  const API_GetCursorPos::POINTAPI pointer = FunctionModule::CursorPosition(app());
+  SetLeft(num::ToSingle(FunctionModule::CursorLineLeft(app(), pointer)));
+  frmYoko_.SetTop(num::ToSingle(FunctionModule::CursorLineTop(app(), pointer)));
 }
 
 void FrmTate::HideVerticalLine() {

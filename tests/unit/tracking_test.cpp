@@ -57,6 +57,7 @@ TEST_F(TrackingTest, TicksFollowTheIntervalWhichAppliesAtOnce) {
   EXPECT_EQ(backend.ticks(), 0);
   backend.AdvanceTime(751);
   EXPECT_EQ(backend.ticks(), 4);
+  EXPECT_EQ(backend.pointerReads(), 4);  // one reading places both lines
   tate.getMousePos.SetInterval(50);
   backend.AdvanceTime(1000);
   EXPECT_EQ(backend.ticks(), 24);

@@ -182,6 +182,7 @@ void HeadlessBackend::SetPointer(std::int32_t x, std::int32_t y) {
 }
 
 bool HeadlessBackend::GetCursorPos(std::int32_t& x, std::int32_t& y) {
+  ++pointerReads_;
   if (!pointerReadable_) return false;
   x = pointerX_;
   y = pointerY_;

@@ -84,6 +84,7 @@ class HeadlessBackend : public Backend {
   Form* activeForm() const { return active_; }
   const WindowState* window(const Form& form) const;
   std::int64_t ticks() const { return ticks_; }
+  std::int64_t pointerReads() const { return pointerReads_; }
 
   // Backend.
   std::unique_ptr<FormPeer> CreatePeer(Form& form) override;
@@ -124,6 +125,7 @@ class HeadlessBackend : public Backend {
   bool pointerReadable_ = true;
   std::int64_t now_ = 0;
   std::int64_t ticks_ = 0;
+  std::int64_t pointerReads_ = 0;
   std::int32_t nextHandle_ = 0x10010;
   Form* active_ = nullptr;
   int modalDepth_ = 0;
