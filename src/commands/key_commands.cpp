@@ -107,9 +107,12 @@ void FrmTate::ThickerLines() {
     frmYoko.SetHeight(StepThickness(frmYoko.Height(), kOnePixel));
     SizeChanged = num::kTrue;
   }
+  // LineSize stays within 1 to 20: a line hidden at another thickness must
+  // not let it drift past 20, or below 1 in ThinnerLines, where a line
+  // shown again would be too thick or not show at all.
   if (SizeChanged == num::kTrue) {
     SizeChanged = num::kFalse;
-    LineSize = num::Increment(LineSize);
+    if (LineSize < kThickestLine) LineSize = num::Increment(LineSize);
   }
 }
 
@@ -126,7 +129,7 @@ void FrmTate::ThinnerLines() {
   }
   if (SizeChanged == num::kTrue) {
     SizeChanged = num::kFalse;
-    LineSize = num::Decrement(LineSize);
+    if (LineSize > kOnePixel) LineSize = num::Decrement(LineSize);
   }
 }
 

@@ -49,6 +49,8 @@ const KeyCase kCases[] = {
      0,
      {kControl, kDown, kDown, kControl},
      {3, 3, 3, 0, 0}},
+    {"LineSize not below 1", 5, 0, 0, {kShift, kUp, kShift, kDown, kDown, kShift}, {4, 1, 1, 0, 0}},
+    {"LineSize not above 20", 20, 0, 0, {kControl, kUp}, {1, 20, 20, -1, 0}},
     {"keys without a command", 5, 0, 0, {13, 32, 65, 18, 113, 37, 8}, {5, 5, 5, 0, 0}},
 };
 
@@ -86,19 +88,6 @@ TEST_F(KeyCommandTest, EveryThicknessIsReachedExactlyAtEveryFactor) {
     EXPECT_EQ(run.tate.lineSize(), 1) << factor;
     EXPECT_EQ(run.tate.Width(), factor) << factor;
   }
-}
-
-TEST_F(KeyCommandTest, AnOverflowingLineSizeIsReportedAndTheProgramGoesOn) {
-  Store(32767, kBlue, 0, 100, 0);
-  ASSERT_TRUE(Start());
-  Press(kF1);
-  Press(kUp);  // both lines grow from 0 to 1 pixel; LineSize cannot
-  ASSERT_EQ(backend.messageBoxes.size(), 1u);
-  EXPECT_EQ(backend.messageBoxes[0].text, "実行時エラー '6':\n\nオーバーフローしました。");
-  EXPECT_EQ(LinesOf(*this), (Lines{1, 1, 32767, 0, 0}));
-  Press(kTab);
-  EXPECT_EQ(tate.BackColor(), 65280);
-  EXPECT_FALSE(backend.quit());
 }
 
 TEST_F(KeyCommandTest, OnlyFrmTateTakesTheKeys) {
