@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
 # Runs every test of the project from a fresh clone: installs the Debian
-# packages it needs, builds, and runs the unit tests, the checks of the
-# Windows exe and the end-to-end suite under Wine.
-# Stages can be picked by name: scripts/test.sh unit exe
+# packages it needs, checks the formatting, builds, and runs the unit tests
+# and the end-to-end suite of the Windows exe under Wine.
+# Stages can be picked by name: scripts/test.sh unit e2e
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-all_stages=(unit exe e2e)
+all_stages=(format unit e2e)
 stages=("${@:-${all_stages[@]}}")
-packages=(cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
-  g++-mingw-w64-x86-64 wine wine64 xvfb openbox xdotool x11-utils imagemagick
-  fonts-noto-cjk libx11-dev libxtst-dev)
+packages=(cmake make g++ clang-format libgtest-dev libgmock-dev libbenchmark-dev
+  g++-mingw-w64-x86-64 wine wine64 xvfb openbox xdotool x11-utils imagemagick python3)
 
 install_missing() {
   local missing=()
@@ -69,14 +68,18 @@ build_exe() {
   cmake --preset mingw >/dev/null && cmake --build --preset mingw
 }
 
+# Every C++ file as the repository's .clang-format lays it out.
+stage_format() {
+  find src tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format --dry-run -Werror
+}
 stage_unit() { build_linux && ctest --preset linux -j2; }
-stage_exe() { build_exe && bash tests/win32/run.sh; }
 stage_e2e() { build_exe && bash tests/e2e/run.sh; }
 
 install_missing || { echo "could not install the packages the tests need"; exit 1; }
 for stage in "${stages[@]}"; do
   case "$stage" in
-    unit | exe | e2e) run_stage "$stage" "stage_$stage" ;;
+    format | unit | e2e) run_stage "$stage" "stage_$stage" ;;
     *) echo "unknown stage '$stage' (stages: ${all_stages[*]})"; exit 2 ;;
   esac
 done

@@ -1,18 +1,16 @@
-// A small Win32 inspector started next to the program under test: prints the
-// screen's DPI and every visible top-level window of other processes with its
-// child controls (class, text, rectangle, combo box list and selection), one
-// record per line, UTF-8, fields separated by tabs.
+// A small Win32 inspector run on the same Wine server as the program under
+// test. With no argument it prints the screen's DPI, the foreground window's
+// title and every visible top-level window of other processes with its child
+// controls; with "version EXE" it prints the exe's version block and icon
+// groups. One tab-separated record a line, UTF-8.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
-#include <vector>
 
 namespace {
 
-constexpr UINT kReplyTimeoutMs = 3000;
-
 std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                        nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(size), '\0');
@@ -21,51 +19,38 @@ std::string Utf8(const std::wstring& text) {
   return out;
 }
 
-// Keeps every record on one line: tabs, newlines and backslashes are escaped.
-std::string Escaped(const std::string& text) {
+// Keeps a record on one line: backslashes, tabs and line breaks are escaped.
+std::string Field(const std::wstring& text) {
   std::string out;
-  for (char c : text) {
-    if (c == '\\')
-      out += "\\\\";
-    else if (c == '\t')
-      out += "\\t";
-    else if (c == '\n')
-      out += "\\n";
-    else if (c == '\r')
-      out += "\\r";
-    else
-      out += c;
+  for (char c : Utf8(text)) {
+    if (c == '\\' || c == '\t' || c == '\n' || c == '\r') out += '\\';
+    out += c == '\t' ? 't' : c == '\n' ? 'n' : c == '\r' ? 'r' : c;
   }
   return out;
 }
 
-void Write(const std::string& line) {
-  DWORD written = 0;
-  const std::string text = line + "\n";
-  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written,
-            nullptr);
+void Print(const std::string& line) { std::printf("%s\n", line.c_str()); }
+
+// Asks a window of another process; a hung program makes the probe fail, not wait.
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  DWORD_PTR result = static_cast<DWORD_PTR>(-1);
+  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 3000, &result);
+  return static_cast<LRESULT>(result);
 }
 
-// The text of a window in another process: asked for by message, since the
-// text of an edit or combo box is not the window's stored caption.
+// The text by message: an edit or combo box's text is not its stored caption.
 std::wstring TextOf(HWND window) {
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs,
-                           &length)) {
-    return L"";
-  }
-  std::wstring text(length + 1, L'\0');
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                      SMTO_ABORTIFHUNG, kReplyTimeoutMs, &copied);
-  text.resize(copied);
+  std::wstring text(static_cast<std::size_t>(Ask(window, WM_GETTEXTLENGTH)) + 1, L'\0');
+  const LRESULT copied =
+      Ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
   return text;
 }
 
 std::string ClassOf(HWND window) {
   wchar_t name[256] = {};
   GetClassNameW(window, name, 256);
-  return Utf8(name);
+  return Field(name);
 }
 
 std::string RectText(const RECT& r) {
@@ -73,42 +58,24 @@ std::string RectText(const RECT& r) {
          " " + std::to_string(r.bottom);
 }
 
-LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  DWORD_PTR result = static_cast<DWORD_PTR>(-1);
-  SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &result);
-  return static_cast<LRESULT>(result);
-}
-
-// The selection and the list of a combo box, items separated by U+001F.
+// A combo box's selected index, then its items separated by tabs.
 std::string ComboFields(HWND combo) {
-  const LRESULT selected = Ask(combo, CB_GETCURSEL);
-  const LRESULT count = Ask(combo, CB_GETCOUNT);
-  std::string items;
-  for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = Ask(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i));
-    if (length < 0) break;
-    std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
-    Ask(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
-    item.resize(static_cast<std::size_t>(length));
-    if (i > 0) items += '\x1f';
-    items += Utf8(item);
+  std::string fields = std::to_string(Ask(combo, CB_GETCURSEL));
+  for (LRESULT i = 0, count = Ask(combo, CB_GETCOUNT); i < count; ++i) {
+    std::wstring item(static_cast<std::size_t>(Ask(combo, CB_GETLBTEXTLEN, i)) + 1, L'\0');
+    Ask(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+    fields += "\t" + Field(item.c_str());
   }
-  return std::to_string(selected) + "\t" + Escaped(items);
+  return fields;
 }
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM parent) {
-  if (GetParent(child) != reinterpret_cast<HWND>(parent)) return TRUE;  // direct children only
+  if (GetParent(child) != reinterpret_cast<HWND>(parent)) return TRUE;
   RECT rect{};
   GetWindowRect(child, &rect);
   const std::string className = ClassOf(child);
-  std::string line = "child\t" + std::to_string(reinterpret_cast<std::uintptr_t>(child)) + "\t" +
-                     std::to_string(GetDlgCtrlID(child)) + "\t" + className + "\t" +
-                     Escaped(Utf8(TextOf(child))) + "\t" + RectText(rect) + "\t" +
-                     (IsWindowVisible(child) ? "1" : "0");
-  if (className == "ComboBox") {
-    line += "\t" + ComboFields(child);
-  }
-  Write(line);
+  Print("child\t" + className + "\t" + Field(TextOf(child)) + "\t" + RectText(rect) +
+        (className == "ComboBox" ? "\t" + ComboFields(child) : ""));
   return TRUE;
 }
 
@@ -119,42 +86,69 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
   RECT outer{}, client{};
   GetWindowRect(window, &outer);
   GetClientRect(window, &client);
-  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  Write("window\t" + std::to_string(reinterpret_cast<std::uintptr_t>(window)) + "\t" +
-        ClassOf(window) + "\t" + Escaped(Utf8(TextOf(window))) + "\t" + RectText(outer) + "\t" +
-        RectText(client) + "\t" + (IsWindowEnabled(window) ? "1" : "0"));
+  Print("window\t" + ClassOf(window) + "\t" + Field(TextOf(window)) + "\t" + RectText(outer) +
+        "\t" + std::to_string(client.right) + " " + std::to_string(client.bottom));
   EnumChildWindows(window, &PrintChild, reinterpret_cast<LPARAM>(window));
   return TRUE;
 }
 
-// Where the keyboard goes: the foreground window and, inside its thread,
-// the window with the focus.
-void PrintFocus() {
+void PrintWindows() {
+  SetProcessDPIAware();
+  HDC screen = GetDC(nullptr);
+  Print("dpi\t" + std::to_string(GetDeviceCaps(screen, LOGPIXELSX)));
+  ReleaseDC(nullptr, screen);
   HWND foreground = GetForegroundWindow();
-  GUITHREADINFO thread{};
-  thread.cbSize = sizeof(thread);
-  std::string focusClass;
-  if (foreground != nullptr &&
-      GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &thread) &&
-      thread.hwndFocus != nullptr) {
-    focusClass = ClassOf(thread.hwndFocus);
+  Print("focus\t" + (foreground != nullptr ? Field(TextOf(foreground)) : std::string()));
+  EnumWindows(&PrintWindow, 0);
+}
+
+BOOL CALLBACK CountName(HMODULE, LPCWSTR, LPWSTR, LONG_PTR count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+// The version block as Windows reads it, and the number of icon groups.
+void PrintVersion(const wchar_t* exe) {
+  DWORD ignored = 0;
+  std::string block(GetFileVersionInfoSizeW(exe, &ignored), '\0');
+  if (block.empty() ||
+      !GetFileVersionInfoW(exe, 0, static_cast<DWORD>(block.size()), block.data())) {
+    Print("fixed\tno version block");
+    return;
   }
-  Write("focus\t" + (foreground != nullptr ? Escaped(Utf8(TextOf(foreground))) : std::string()) +
-        "\t" + focusClass);
+  void* value = nullptr;
+  UINT size = 0;
+  if (VerQueryValueW(block.data(), L"\\", &value, &size)) {
+    const auto* fixed = static_cast<VS_FIXEDFILEINFO*>(value);
+    Print("fixed\t" + std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
+          std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
+          std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." +
+          std::to_string(LOWORD(fixed->dwFileVersionLS)));
+  }
+  if (VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &value, &size)) {
+    Print("language\t" + std::to_string(*static_cast<WORD*>(value)));
+  }
+  for (const wchar_t* key : {L"ProductName", L"FileVersion"}) {
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\041104b0\\") + key;
+    if (VerQueryValueW(block.data(), path.c_str(), &value, &size)) {
+      Print(Field(key) + "\t" + Field(static_cast<wchar_t*>(value)));
+    }
+  }
+  int icons = 0;
+  HMODULE module = LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  EnumResourceNamesW(module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, &CountName,
+                     reinterpret_cast<LONG_PTR>(&icons));
+  Print("icon groups\t" + std::to_string(icons));
 }
 
 }  // namespace
 
-int main() {
-  SetProcessDPIAware();
-  HDC screen = GetDC(nullptr);
-  Write("dpi\t" + std::to_string(GetDeviceCaps(screen, LOGPIXELSX)) + "\t" +
-        std::to_string(GetDeviceCaps(screen, LOGPIXELSY)));
-  ReleaseDC(nullptr, screen);
-  Write("metrics\t" + std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "\t" +
-        std::to_string(GetSystemMetrics(SM_CYSCREEN)));
-  PrintFocus();
-  EnumWindows(&PrintWindow, 0);
-  Write("end");
+int wmain(int argc, wchar_t** argv) {
+  if (argc == 3 && std::wstring(argv[1]) == L"version") {
+    PrintVersion(argv[2]);
+  } else {
+    PrintWindows();
+  }
+  Print("end");
   return 0;
 }

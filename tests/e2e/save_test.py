@@ -1,0 +1,42 @@
+"""Saving next to the program: the bytes written, what others put in the file, a
+folder name outside the ANSI code page, and a save that fails."""
+
+from harness import SAVE_FAILED, SAVED, Look, PlumbmarkTest, rgb
+
+# Already in the form Wine writes back (CRLF, no blank lines), so that the bytes
+# after a save are the same whether the writer edits in place or rewrites.
+FOREIGN = ("; kept by hand\r\n[Other]\r\nKey=Value\r\n[Plumbmark]\r\nColor=255\r\n"
+           "; about the size\r\nExtra=keep me\r\nSize=7\r\n[Tail]\r\nX=1\r\n")
+
+
+class Save(PlumbmarkTest):
+    def test_s_keeps_foreign_lines_in_a_folder_outside_the_ansi_code_page(self):
+        s = self.session(folder="線 ✓ Ω")
+        s.ini.write_bytes(FOREIGN.encode())
+        look = Look(444, 333, rgb(255), 7, 7)
+        program = s.start(look)
+        look.color = rgb(33023)
+        s.press("Tab", look)
+        look.vertical = look.horizontal = 8
+        s.press("Up", look)
+        s.key("s")
+        s.answer(program, SAVED[0])
+        s.assert_file(FOREIGN.replace("Color=255", "Color=33023").replace(
+            "Size=7\r\n", "Size=8\r\nVertical=0\r\nInterval=100\r\nHorizon=0\r\n").encode())
+
+    def test_a_failed_save_is_reported_and_the_program_runs_on(self):
+        s = self.session()
+        s.ini.mkdir()  # as root Wine writes through permission bits; into a folder, never
+        look = Look(350, 250)
+        program = s.start(look)  # a folder reads as no file: the defaults
+        s.key("s")
+        s.window(SAVE_FAILED[0], program.pid)
+        report = s.probe()
+        self.assertTrue(report.find(SAVE_FAILED[0]).text().startswith(SAVE_FAILED[1]))
+        s.answer(program, SAVE_FAILED[0])
+        s.foreground("Plumbmark")
+        look.color = rgb(65280)
+        s.press("Tab", look)
+        titles = sorted(t for t, _ in s.windows(program.pid).values())
+        self.assertEqual(titles, ["Form1", "Plumbmark"], "a box is left, a confirmation perhaps")
+        self.assertTrue(s.ini.is_dir())

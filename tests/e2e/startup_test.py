@@ -1,0 +1,39 @@
+"""Start-up: odd settings files as the Windows profile reader gives them, and a
+second copy that refuses to start."""
+
+from harness import SECOND_COPY, START, Look, PlumbmarkTest, poll, rgb
+
+
+class StartUp(PlumbmarkTest):
+    def test_odd_settings_files_read_as_windows_reads_them(self):
+        s = self.session(window_manager=False)
+        for name, text, look in [
+            ("digits then garbage, an empty value", b"[Plumbmark]\r\nSize=7px\r\nColor=\r\n",
+             Look(512, 300, vertical=7, horizontal=7)),
+            ("names in other cases", b"[PLUMBMARK]\r\ncolor=255\r\nSIZE=3\r\n",
+             Look(512, 300, rgb(255), 3, 3)),
+        ]:
+            with self.subTest(name):
+                s.ini.write_bytes(text)
+                program = s.start(look)
+                self.assertEqual(s.ini.read_bytes(), text, "start-up changed the file")
+                program.kill()
+                program.wait()
+
+    def test_a_second_copy_is_refused_and_the_first_runs_on(self):
+        s = self.session()
+        look = Look(256, 192)
+        s.start(look)
+        second = s.launch()
+        s.window(SECOND_COPY[0], second.pid, deadline=START)
+        self.assertEqual(s.probe().find(SECOND_COPY[0]).text(), SECOND_COPY[1])
+        self.assertEqual(len(s.windows(second.pid)), 1, "the second copy showed more than its box")
+        s.answer(second, SECOND_COPY[0])
+        self.assertTrue(poll(lambda: second.poll() is not None), "the second copy did not end")
+
+        s.move(look, 600, 300)
+        s.activate(s.lines[0])
+        s.foreground("Plumbmark")
+        look.color = rgb(65280)
+        s.press("Tab", look)
+        self.assertFalse(s.ini.exists())
