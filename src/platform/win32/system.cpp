@@ -1,5 +1,6 @@
 // The backend's system services: the window class, the message loop,
-// message boxes, the application and screen objects and the system calls.
+// message boxes, the application and screen objects and the system calls
+// (those on the settings file are in profile.cpp).
 #include <vector>
 
 #include "platform/win32/dialog_window.h"
@@ -223,22 +224,6 @@ bool Win32Backend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std
                                 std::int32_t flags) {
   return ::SetWindowPos(ToHwnd(hWnd), ToHwnd(insertAfter), x, y, cx, cy,
                         static_cast<UINT>(flags)) != FALSE;
-}
-
-// NOTE: the wide profile functions write the same bytes as the ANSI ones
-// for ASCII content, and they reach a folder whose name the ANSI code page
-// cannot spell.
-std::int32_t Win32Backend::ReadProfileInt(const std::string& section, const std::string& key,
-                                          std::int32_t fallback, const std::string& file) {
-  const UINT value = GetPrivateProfileIntW(WideText(section).c_str(), WideText(key).c_str(),
-                                           fallback, WideText(file).c_str());
-  return static_cast<std::int32_t>(value);
-}
-
-bool Win32Backend::WriteProfileValue(const std::string& section, const std::string& key,
-                                     const std::string& value, const std::string& file) {
-  return WritePrivateProfileStringW(WideText(section).c_str(), WideText(key).c_str(),
-                                    WideText(value).c_str(), WideText(file).c_str()) != FALSE;
 }
 
 }  // namespace plumbmark::win32
