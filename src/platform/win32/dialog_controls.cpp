@@ -54,6 +54,16 @@ UniqueFont CreateMessageFont(UINT dpi) {
   return font;
 }
 
+// Where a control sits at `dpi`: its design's twips in pixels; a drop-down's
+// height also holds its open list, `listRows` rows as high as the field.
+forms::PixelRect ChildRect(const forms::ControlLayout& layout, int listRows, UINT dpi) {
+  const float twipsPerPixel = TwipsPerPixelAt(dpi);
+  return {forms::TwipsToPixels(layout.left, twipsPerPixel),
+          forms::TwipsToPixels(layout.top, twipsPerPixel),
+          forms::TwipsToPixels(layout.width, twipsPerPixel),
+          forms::TwipsToPixels(layout.height, twipsPerPixel) * (1 + listRows)};
+}
+
 std::wstring WindowTextOf(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(
@@ -77,8 +87,8 @@ class FlagScope {
 }  // namespace
 
 // Creates the child controls in tab order, which is also their z-order.
-void DialogControls::Create(HWND dialog) {
-  font_ = CreateMessageFont(backend_.ScreenDpi());
+void DialogControls::Create(HWND dialog, UINT dpi) {
+  font_ = CreateMessageFont(dpi);
   std::vector<forms::Control*> ordered;
   for (forms::Control* control : form_.controls()) {
     if (control->kind() != forms::ControlKind::kTimer) ordered.push_back(control);
@@ -88,27 +98,38 @@ void DialogControls::Create(HWND dialog) {
   });
   int id = kFirstControlId;
   for (forms::Control* control : ordered) {
-    children_.push_back(Child{control, CreateChild(dialog, *control, id), id, {}});
+    const int listRows = NativeKindOf(*control).listRows;
+    children_.push_back(Child{control, CreateChild(dialog, *control, id, dpi), id, listRows, {}});
     ++id;
   }
   for (Child& child : children_) Mirror(*child.control);
 }
 
-// One native control at its design position, in the message font.
-HWND DialogControls::CreateChild(HWND dialog, const forms::Control& control, int id) {
-  const forms::ScreenMetrics screen = backend_.Screen();
-  const forms::ControlLayout& layout = control.layout();
+// One native control at its design position for `dpi`, in the message font.
+HWND DialogControls::CreateChild(HWND dialog, const forms::Control& control, int id, UINT dpi) {
   const NativeKind kind = NativeKindOf(control);
-  HWND child = CreateWindowExW(
-      0, kind.className, kind.text.c_str(), WS_CHILD | WS_VISIBLE | kind.style,
-      forms::TwipsToPixels(layout.left, screen.twipsPerPixelX),
-      forms::TwipsToPixels(layout.top, screen.twipsPerPixelY),
-      forms::TwipsToPixels(layout.width, screen.twipsPerPixelX),
-      forms::TwipsToPixels(layout.height, screen.twipsPerPixelY) * (1 + kind.listRows), dialog,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), backend_.instance(), nullptr);
+  const forms::PixelRect at = ChildRect(control.layout(), kind.listRows, dpi);
+  HWND child = CreateWindowExW(0, kind.className, kind.text.c_str(),
+                               WS_CHILD | WS_VISIBLE | kind.style, at.x, at.y, at.width, at.height,
+                               dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               backend_.instance(), nullptr);
   if (child == nullptr) throw SystemError("CreateWindowExW");
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   return child;
+}
+
+// The controls take their new place and font first; the old font goes last.
+void DialogControls::Relayout(UINT dpi) {
+  UniqueFont font = CreateMessageFont(dpi);
+  for (const Child& child : children_) {
+    const forms::PixelRect at = ChildRect(child.control->layout(), child.listRows, dpi);
+    if (!SetWindowPos(child.window, nullptr, at.x, at.y, at.width, at.height,
+                      SWP_NOZORDER | SWP_NOACTIVATE)) {
+      throw SystemError("SetWindowPos");
+    }
+    SendMessageW(child.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  }
+  font_ = std::move(font);
 }
 
 void DialogControls::Mirror(const forms::Control& control) {

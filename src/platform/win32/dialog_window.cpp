@@ -1,5 +1,7 @@
 #include "platform/win32/dialog_window.h"
 
+#include <algorithm>
+
 #include "platform/win32/system_error.h"
 
 namespace plumbmark::win32 {
@@ -12,64 +14,87 @@ constexpr DWORD kDialogExtendedStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
 int Width(const RECT& rect) { return rect.right - rect.left; }
 int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
+// Gives `window` the size of `outer`, at (x, y) unless `flags` hold SWP_NOMOVE.
+void SetWindowRect(HWND window, int x, int y, const RECT& outer, UINT flags) {
+  if (!::SetWindowPos(window, nullptr, x, y, Width(outer), Height(outer),
+                      flags | SWP_NOZORDER | SWP_NOACTIVATE)) {
+    throw SystemError("SetWindowPos");
+  }
+}
+
 }  // namespace
 
-// Creates the hidden window at the system's default position with the client
-// size of its design, then its colour, controls and timers.
+// Creates the hidden window at the system's default position, lays it out
+// for the monitor it opened on, then its colour, controls and timers.
 DialogWindow::DialogWindow(Win32Backend& backend, forms::Form& form)
     : FormWindow(backend, form),
-      placed_(forms::DisplayRect(form, backend.Screen())),
+      placed_(form.geometry()),
+      dpi_(backend.ScreenDpi()),
       controls_(backend, form) {
-  const RECT outer = OuterRect(kDialogStyle, kDialogExtendedStyle);
+  const RECT outer = OuterRect(kDialogStyle, kDialogExtendedStyle, dpi_);
   Create(kDialogStyle, kDialogExtendedStyle, CW_USEDEFAULT, CW_USEDEFAULT, Width(outer),
          Height(outer));
+  dpi_ = WindowDpi(hwnd(), dpi_);
   // NOTE: the system widens a captioned window to its minimum tracking size
   // while creating it, before this peer can answer WM_GETMINMAXINFO (at
   // 144 DPI the interval dialog came out a pixel wider than designed); sized
   // again now, it keeps the design's client area.
-  if (!::SetWindowPos(hwnd(), nullptr, 0, 0, Width(outer), Height(outer),
-                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)) {
-    throw SystemError("SetWindowPos");
-  }
+  SizeToDesign();
   ApplyPaint();
-  controls_.Create(hwnd());
+  controls_.Create(hwnd(), dpi_);
   StartTimers();
 }
 
 DialogWindow::~DialogWindow() { Destroy(); }
 
-// The outer rectangle of a dialog whose client area has the design's size.
-RECT DialogWindow::OuterRect(DWORD style, DWORD exStyle) const {
-  RECT rect{0, 0, placed_.width, placed_.height};
-  if (!AdjustWindowRectExForDpi(&rect, style, FALSE, exStyle, backend().ScreenDpi())) {
+// The outer rectangle of a dialog whose client area has the design's size at `dpi`.
+RECT DialogWindow::OuterRect(DWORD style, DWORD exStyle, UINT dpi) const {
+  const float twipsPerPixel = TwipsPerPixelAt(dpi);
+  RECT rect{0, 0, std::max(0, forms::TwipsToPixels(placed_.width, twipsPerPixel)),
+            std::max(0, forms::TwipsToPixels(placed_.height, twipsPerPixel))};
+  if (!AdjustWindowRectExForDpi(&rect, style, FALSE, exStyle, dpi)) {
     throw SystemError("AdjustWindowRectExForDpi");
   }
   return rect;
 }
 
 // The same, for the styles `window` really has.
-RECT DialogWindow::OuterRect(HWND window) const {
+RECT DialogWindow::OuterRect(HWND window, UINT dpi) const {
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
   const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
-  return OuterRect(style, exStyle);
+  return OuterRect(style, exStyle, dpi);
+}
+
+// The design's client size at the DPI the dialog is laid out for, where it is.
+void DialogWindow::SizeToDesign() {
+  SetWindowRect(hwnd(), 0, 0, OuterRect(hwnd(), dpi_), SWP_NOMOVE);
 }
 
 // Mirrors a change of the form's geometry: a new position moves the window,
 // a new client size resizes it; the default position stays until then.
 void DialogWindow::GeometryChanged() {
-  const forms::PixelRect wanted = forms::DisplayRect(form(), backend().Screen());
-  const bool move = wanted.x != placed_.x || wanted.y != placed_.y;
+  const forms::FormGeometry& wanted = form().geometry();
+  const bool move = wanted.left != placed_.left || wanted.top != placed_.top;
   const bool size = wanted.width != placed_.width || wanted.height != placed_.height;
   if (!move && !size) return;
   placed_ = wanted;
-  const RECT outer = OuterRect(hwnd());
-  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  if (!move) flags |= SWP_NOMOVE;
-  if (!size) flags |= SWP_NOSIZE;
-  if (!::SetWindowPos(hwnd(), nullptr, wanted.x + outer.left, wanted.y + outer.top, Width(outer),
-                      Height(outer), flags)) {
-    throw SystemError("SetWindowPos");
-  }
+  const forms::PixelRect at = forms::DisplayRect(form(), backend().Screen());
+  const RECT outer = OuterRect(hwnd(), dpi_);
+  SetWindowRect(hwnd(), at.x + outer.left, at.y + outer.top, outer, move ? 0 : SWP_NOMOVE);
+}
+
+// Laid out again for the monitor the dialog moved to: client size, controls
+// and font from the design at the new DPI, at the position the system offers.
+void DialogWindow::OnDpiChanged(HWND window, UINT dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  controls_.Relayout(dpi);
+  SetWindowRect(window, suggested.left, suggested.top, OuterRect(window, dpi), 0);
+}
+
+// The size the dialog takes at `dpi`, for the system to offer a position for it.
+void DialogWindow::OnGetDpiScaledSize(HWND window, UINT dpi, SIZE& size) const {
+  const RECT outer = OuterRect(window, dpi);
+  size = {Width(outer), Height(outer)};
 }
 
 void DialogWindow::ControlChanged(forms::Control& control) {
@@ -80,7 +105,7 @@ void DialogWindow::ControlChanged(forms::Control& control) {
 // A dialog is exactly as large as its design: never widened to the system's
 // minimum tracking size for captioned windows.
 void DialogWindow::OnGetMinMaxInfo(HWND window, MINMAXINFO& limits) const {
-  const RECT outer = OuterRect(window);
+  const RECT outer = OuterRect(window, dpi_);
   limits.ptMinTrackSize = {Width(outer), Height(outer)};
 }
 
@@ -123,6 +148,12 @@ LRESULT DialogWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_GETMINMAXINFO:
       OnGetMinMaxInfo(window, *reinterpret_cast<MINMAXINFO*>(lParam));
       return 0;
+    case WM_GETDPISCALEDSIZE:
+      OnGetDpiScaledSize(window, static_cast<UINT>(wParam), *reinterpret_cast<SIZE*>(lParam));
+      return TRUE;
+    case WM_DPICHANGED:
+      OnDpiChanged(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      break;  // the backend hears of it too
     default:
       break;
   }

@@ -1,6 +1,7 @@
 // The backend's system services: the window class, the message loop,
 // message boxes, the application and screen objects and the system calls
 // (those on the settings file are in profile.cpp).
+#include <utility>
 #include <vector>
 
 #include "platform/win32/dialog_window.h"
@@ -57,7 +58,7 @@ class OtherWindowsDisabled {
 
 }  // namespace
 
-Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
+Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance), monitors_(CurrentMonitors()) {
   // The standard controls the dialogs are made of.
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
@@ -198,9 +199,23 @@ UINT Win32Backend::ScreenDpi() const {
   return dpiX;
 }
 
+float TwipsPerPixelAt(UINT dpi) { return kTwipsPerInch / static_cast<float>(dpi); }
+
+UINT WindowDpi(HWND window, UINT fallback) {
+  const UINT dpi = GetDpiForWindow(window);
+  return dpi != 0 ? dpi : fallback;
+}
+
+void Win32Backend::NoteDisplayChange() {
+  std::vector<MonitorState> monitors = CurrentMonitors();
+  if (monitors == monitors_) return;
+  monitors_ = std::move(monitors);  // first: the program's moves may report the same change
+  if (app_ != nullptr) app_->RaiseDisplayChange();
+}
+
 // The primary monitor in pixels, with 1440 twips to the inch, and the desktop.
 forms::ScreenMetrics Win32Backend::Screen() {
-  const float twipsPerPixel = kTwipsPerInch / static_cast<float>(ScreenDpi());
+  const float twipsPerPixel = TwipsPerPixelAt(ScreenDpi());
   return forms::ScreenMetrics{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                               twipsPerPixel, twipsPerPixel, Desktop()};
 }

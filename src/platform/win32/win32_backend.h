@@ -7,10 +7,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/forms.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/monitors.h"
 #include "platform/win32/windows_api.h"
 
 namespace plumbmark::win32 {
@@ -36,6 +38,10 @@ class Win32Backend final : public forms::Backend {
 
   // The DPI of the primary monitor, the one the screen metrics describe.
   UINT ScreenDpi() const;
+  // Raises the display change when the monitors or their scaling differ
+  // from what the program last heard: once per change, however many of our
+  // windows are told of it.
+  void NoteDisplayChange();
   // Gives the keyboard to `preferred` when it is still one of our usable
   // windows, otherwise to the start-up form's window; never to `closing`.
   void HandKeyboardBack(HWND preferred, HWND closing = nullptr);
@@ -68,10 +74,16 @@ class Win32Backend final : public forms::Backend {
   HINSTANCE instance_;
   ATOM windowClass_ = 0;
   forms::Application* app_ = nullptr;
+  std::vector<MonitorState> monitors_;  // as of start-up or the last display change
   UniqueHandle instanceMutex_;
   DWORD instanceMutexError_ = ERROR_SUCCESS;
   bool failed_ = false;
 };
+
+// Twips per pixel at `dpi`: 1440 twips to the inch.
+float TwipsPerPixelAt(UINT dpi);
+// The DPI `window` is laid out for; `fallback` when the system cannot tell.
+UINT WindowDpi(HWND window, UINT fallback);
 
 // The window handle behind a forms-layer handle value, and back. Window
 // handles are 32-bit values on 64-bit Windows too (sign-extended).

@@ -175,6 +175,18 @@ LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
+    // Every top-level window hears of a display change; the backend tells the
+    // program once. A change of scaling reaches as WM_DPICHANGED only the
+    // windows on the monitor concerned, so each of the three makes it look.
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+      backend_.NoteDisplayChange();
+      return DefWindowProcW(window, message, wParam, lParam);
+    // NOTE: the rectangle offered for the new DPI is not applied: a line's
+    // geometry comes only from its form, as many pixels on every monitor.
+    case WM_DPICHANGED:
+      backend_.NoteDisplayChange();
+      return 0;
     default:
       return DefWindowProcW(window, message, wParam, lParam);
   }

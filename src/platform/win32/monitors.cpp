@@ -1,0 +1,29 @@
+#include "platform/win32/monitors.h"
+
+namespace plumbmark::win32 {
+namespace {
+
+// Adds one monitor's place, scaling and role to the list.
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC /*dc*/, LPRECT /*clip*/, LPARAM list) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+  UINT dpiX = 0, dpiY = 0;
+  if (FAILED(GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpiX, &dpiY))) dpiX = 0;
+  const RECT& r = info.rcMonitor;
+  reinterpret_cast<std::vector<MonitorState>*>(list)->push_back(
+      MonitorState{{r.left, r.top, r.right - r.left, r.bottom - r.top},
+                   dpiX,
+                   (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<MonitorState> CurrentMonitors() {
+  std::vector<MonitorState> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
+}
+
+}  // namespace plumbmark::win32
