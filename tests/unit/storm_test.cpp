@@ -29,7 +29,7 @@ class Storm {
     while (keys > 0) {
       run_ = std::make_unique<ProgramRun>(file);
       run_->backend.onMessageBox = [this](const auto& box) { AnswerBox(box); };
-      ASSERT_TRUE(run_->program.Start());
+      ASSERT_TRUE(run_->Start());
       while (keys > 0 && !run_->backend.quit()) {
         keys -= Step();
         if (!run_->backend.quit()) CheckInvariants();
@@ -39,7 +39,7 @@ class Storm {
     }
     run_->backend.writeFaults.clear();
     run_->backend.Activate(run_->tate);
-    run_->backend.PressKey(kEscape);
+    run_->Press(kEscape);
     const ProfileFile& saved = run_->backend.profiles[kIniPath];
     ASSERT_EQ(saved.size(), 5u);
     for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(saved[i].key, kSettingKeys[i]);
@@ -53,8 +53,10 @@ class Storm {
     auto& backend = run_->backend;
     backend.SetPointer(Roll(1920), Roll(1080));
     backend.AdvanceTime(Roll(300));
-    if (Roll(8) == 0) UseDialog(run_->program.frmSetColor.selColor, run_->program.frmSetColor);
-    if (Roll(8) == 0) UseDialog(run_->program.frmSetRelode.cmbTime, run_->program.frmSetRelode);
+    FrmSetColor& colour = run_->program.frmSetColor;
+    FrmSetRelode& interval = run_->program.frmSetRelode;
+    if (Roll(8) == 0) UseDialog(colour, colour.selColor, colour.cmdSetColor);
+    if (Roll(8) == 0) UseDialog(interval, interval.cmbTime, interval.cmbSet);
     if (Roll(3) == 0) backend.Activate(run_->tate);
     if (Roll(20) == 0) backend.writeFaults[kSettingKeys[Roll(5)]] = WriteFault(Roll(2));
     if (Roll(20) == 0) backend.writeFaults.clear();
@@ -65,27 +67,14 @@ class Storm {
     return repeats;
   }
 
-  void UseDialog(forms::ComboBox& combo, forms::Form& dialog) {
+  void UseDialog(forms::Form& dialog, forms::ComboBox& combo, forms::CommandButton& button) {
     if (!dialog.loaded()) return;
     auto& backend = run_->backend;
-    switch (Roll(4)) {
-      case 0:
-        backend.PickEntry(combo, std::int16_t(Roll(12) - 1));
-        break;
-      case 1:
-        backend.TypeText(combo, Roll(2) ? "赤" : "250");
-        break;
-      case 2:
-        backend.ClickCloseBox(dialog);
-        break;
-      default:
-        for (forms::Control* control : dialog.controls()) {
-          if (control->kind() == forms::ControlKind::kCommandButton) {
-            backend.PressButton(static_cast<forms::CommandButton&>(*control));
-            return;
-          }
-        }
-    }
+    const int action = Roll(4);
+    if (action == 0) backend.PickEntry(combo, std::int16_t(Roll(12) - 1));
+    if (action == 1) backend.TypeText(combo, Roll(2) ? "赤" : "250");
+    if (action == 2) backend.ClickCloseBox(dialog);
+    if (action == 3) backend.PressButton(button);
   }
 
   void AnswerBox(const forms::headless::MessageBoxRecord& box) {
@@ -95,21 +84,15 @@ class Storm {
   }
 
   void CheckInvariants() {
-    const FrmTate& tate = run_->tate;
-    const auto& screen = run_->backend.screen;
-    for (int pixels :
-         {forms::DisplayRect(tate, screen).width, forms::DisplayRect(run_->yoko, screen).height}) {
-      EXPECT_TRUE(pixels >= 0 && pixels <= 20) << pixels;
-    }
-    EXPECT_TRUE(tate.lineSize() >= 1 && tate.lineSize() <= 20) << tate.lineSize();
-    for (int flag : {tate.verticalHidden(), tate.horizontalHidden()}) {
-      EXPECT_TRUE(flag == 0 || flag == -1) << flag;
-    }
+    const Lines l = run_->LinesNow();
+    const auto within = [](int value, int low, int high) { return value >= low && value <= high; };
+    EXPECT_TRUE(within(l.vertical, 0, 20) && within(l.horizontal, 0, 20) &&
+                within(l.lineSize, 1, 20) && within(l.verticalFlag, -1, 0) &&
+                within(l.horizontalFlag, -1, 0))
+        << ::testing::PrintToString(l);
     const std::int32_t color = run_->tate.backColor();
     EXPECT_EQ(run_->yoko.backColor(), color);
-    constexpr std::int32_t kColors[] = {65535, kBlue,    65280,    255,
-                                        33023, 16776960, 16711935, 13421772};
-    EXPECT_NE(std::ranges::find(kColors, color), std::end(kColors)) << color;
+    EXPECT_NE(std::ranges::find(kPalette, color), std::end(kPalette)) << color;
   }
 
   std::mt19937 random_;

@@ -1,20 +1,15 @@
 // Pointer tracking: at every tick the lines start one pixel right of and
-// below the pointer, at several screen factors, at the timer's pace.
+// below the pointer, at several screen factors, at the timer's pace, across
+// the whole desktop and through display changes (resolution, monitors,
+// scaling).
 #include "program_fixture.h"
 
 namespace plumbmark::testing {
 namespace {
 
-class TrackingTest : public ProgramTest {
- protected:
-  void MoveAndTick(int x, int y) {
-    backend.SetPointer(x, y);
-    backend.AdvanceTime(tate.getMousePos.Interval());
-  }
-};
+using TrackingTest = ProgramTest;
 
 TEST_F(TrackingTest, LinesStartOnePixelPastThePointerAtEveryFactor) {
-  backend.screen.twipsPerPixelY = 20;  // never used: one factor for both axes
   const struct {
     float factor;
     int x, y;
@@ -27,30 +22,22 @@ TEST_F(TrackingTest, LinesStartOnePixelPastThePointerAtEveryFactor) {
                {10, 1919, 1079, 19200, 10800},
                {10, 32767, 40000, 327680, 400010}};
   ASSERT_TRUE(Start());
+  backend.screen.twipsPerPixelY = 20;  // never used: one factor for both axes
   for (const auto& c : cases) {
     backend.screen.twipsPerPixelX = c.factor;
     MoveAndTick(c.x, c.y);
     EXPECT_EQ(tate.Left(), c.left) << c.factor << " " << c.x;
     EXPECT_EQ(yoko.Top(), c.top) << c.factor << " " << c.y;
-    backend.screen.twipsPerPixelY = c.factor;
-    EXPECT_EQ(Vertical().x, c.x + 1) << c.factor;
-    EXPECT_EQ(Horizontal().y, c.y + 1) << c.factor;
-    backend.screen.twipsPerPixelY = 20;
   }
-}
-
-TEST_F(TrackingTest, AFailedPointerReadPutsTheLinesOnePixelFromTheOrigin) {
-  ASSERT_TRUE(Start());
-  MoveAndTick(500, 400);
-  backend.SetPointerReadable(false);
+  backend.SetPointerReadable(false);  // a failed read places the lines as for (0, 0)
   backend.AdvanceTime(100);
-  EXPECT_EQ(Vertical().x, 1);
-  EXPECT_EQ(Horizontal().y, 1);
+  EXPECT_EQ(tate.Left(), 10);
+  EXPECT_EQ(yoko.Top(), 10);
   EXPECT_TRUE(backend.messageBoxes.empty());
 }
 
 TEST_F(TrackingTest, TicksFollowTheIntervalWhichAppliesAtOnce) {
-  Store(5, kBlue, 0, 250, 0);
+  Store({5, kBlue, 0, 250, 0});
   ASSERT_TRUE(Start());
   EXPECT_EQ(tate.Left(), (1920 * 15 - 2790) / 2.0f);  // centred until the first tick
   backend.AdvanceTime(249);
@@ -70,14 +57,54 @@ TEST_F(TrackingTest, TicksFollowTheIntervalWhichAppliesAtOnce) {
   }
 }
 
-TEST_F(TrackingTest, HiddenLinesKeepMovingAndShowAtOnceWhereThePointerIs) {
-  Store(5, kBlue, 1, 100, 1);
+// Each desktop once at start-up and once reported as a change to a running
+// program whose hidden lines stay hidden, move, and show where the pointer is.
+TEST_F(TrackingTest, LinesSpanTheDesktopAtStartAndAtOnceAfterEveryChange) {
+  const struct {
+    const char* name;
+    PixelRect desktop;
+    int x, y;
+  } cases[] = {
+      {"one monitor", {0, 0, 1920, 1080}, 1919, 1079},
+      {"a monitor to the left", {-1280, 0, 3200, 1080}, -1280, 10},
+      {"a taller one to the right", {0, -200, 3000, 1280}, 2500, -150},
+      {"lower resolution", {0, 0, 1024, 768}, 0, 0},
+  };
+  ProgramRun changed(SettingsFile({6, 255, 1, 250, 1}));
+  ASSERT_TRUE(changed.Start());
+  for (const auto& [name, desktop, x, y] : cases) {
+    ProgramRun started(SettingsFile({7, kBlue, 0, 100, 0}));
+    started.backend.screen.desktop = desktop;
+    ASSERT_TRUE(started.Start());
+    started.MoveAndTick(x, y);
+    EXPECT_EQ(started.Vertical(), (PixelRect{x + 1, desktop.y, 7, desktop.height})) << name;
+    EXPECT_EQ(started.Horizontal(), (PixelRect{desktop.x, y + 1, desktop.width, 7})) << name;
+    changed.backend.SetPointer(x, y);
+    changed.backend.ChangeDisplay({desktop.width, desktop.height, 15, 15, desktop});
+    EXPECT_EQ(changed.Vertical(), (PixelRect{x + 1, desktop.y, 0, desktop.height})) << name;
+    EXPECT_EQ(changed.Horizontal(), (PixelRect{desktop.x, y + 1, desktop.width, 0})) << name;
+  }
+  changed.backend.profiles.clear();
+  changed.Press(kS);
+  EXPECT_EQ(changed.backend.profiles[kIniPath], SettingsFile({6, 255, 1, 250, 1}));
+  changed.Press(kF1);
+  EXPECT_EQ(changed.Vertical(), (PixelRect{1, 0, 6, 768}));
+  EXPECT_EQ(changed.Horizontal(), (PixelRect{0, 1, 1024, 6}));
+}
+
+TEST_F(TrackingTest, AChangeOfScalingKeepsEachLinesThicknessInPixels) {
   ASSERT_TRUE(Start());
-  MoveAndTick(300, 150);
-  EXPECT_EQ(Vertical(), (forms::PixelRect{301, 0, 0, 1080}));
-  Press(kF1);
-  EXPECT_EQ(Vertical(), (forms::PixelRect{301, 0, 5, 1080}));
-  EXPECT_EQ(Horizontal(), (forms::PixelRect{0, 151, 1920, 5}));
+  Press(kShift);
+  Press(kUp);  // the horizontal line comes back one pixel thick
+  for (float factor : {10.0f, 1440.0f / 168.0f, 15.0f}) {
+    backend.ChangeDisplay({1920, 1080, factor, factor, {0, 0, 1920, 1080}});
+    EXPECT_EQ(LinesNow(), (Lines{6, 1, 6, 0, -1})) << factor;
+  }
+  Press(kControl);
+  backend.ChangeDisplay({1920, 1080, 12, 12, {0, 0, 1920, 1080}});
+  EXPECT_EQ(Vertical().width, 0);
+  Press(kControl);
+  EXPECT_EQ(Vertical().width, 6);
 }
 
 }  // namespace

@@ -1,0 +1,177 @@
+// The layers beneath the program: the numeric rules, the forms layer's own
+// semantics on a small form of the test's own, and where the Win32 backend
+// puts a line's real window.
+#include <cmath>
+#include <functional>
+
+#include "platform/numeric.h"
+#include "platform/win32/line_placement.h"
+#include "program_fixture.h"
+
+namespace plumbmark::testing {
+namespace {
+
+using forms::ErrorNumber;
+
+// The run-time error a step raises, if any.
+inline std::optional<forms::ErrorNumber> ErrorOf(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (const forms::RuntimeError& error) {
+    return error.number();
+  }
+  return std::nullopt;
+}
+
+TEST(Numeric, RoundsHalvesToTheEvenNeighbourWithinSixteenBits) {
+  const std::pair<double, int> cases[] = {{0.5, 0},   {1.5, 2},         {2.5, 2},
+                                          {-1.5, -2}, {-2.5, -2},       {2.5001, 3},
+                                          {-0.5, 0},  {32767.4, 32767}, {-32768.5, -32768}};
+  for (const auto& [value, rounded] : cases) EXPECT_EQ(num::RoundToInt16(value), rounded) << value;
+}
+
+TEST(Numeric, OverflowAndDivisionFaultsAreRaisedNeverWrapped) {
+  const std::pair<std::function<void()>, ErrorNumber> cases[] = {
+      {[] { num::RoundToInt16(32767.5); }, ErrorNumber::kOverflow},
+      {[] { num::RoundToInt16(NAN); }, ErrorNumber::kOverflow},
+      {[] { num::ToInt16(-32769); }, ErrorNumber::kOverflow},
+      {[] { num::Increment(32767); }, ErrorNumber::kOverflow},
+      {[] { num::Decrement(-32768); }, ErrorNumber::kOverflow},
+      {[] { num::ToSingle(1e39); }, ErrorNumber::kOverflow},
+      {[] { num::MultiplySingle(3e38f, 2.0f); }, ErrorNumber::kOverflow},
+      {[] { num::Divide(5, 0); }, ErrorNumber::kDivisionByZero},
+      {[] { num::Divide(0, 0); }, ErrorNumber::kOverflow}};
+  for (const auto& [step, error] : cases) EXPECT_EQ(ErrorOf(step), error);
+  EXPECT_EQ(num::Increment(32766), 32767);
+  EXPECT_EQ(num::Decrement(-32767), -32768);
+}
+
+// Counts its loads and runs `onLoad` in Form_Load.
+struct ProbeForm : forms::Form {
+  explicit ProbeForm(forms::Application& app)
+      : Form(app, "probe",
+             {.caption = "probe", .width = 300, .height = 150, .backColor = 0x123456}) {}
+  void Form_Load() override {
+    ++loads;
+    if (onLoad) onLoad(*this);
+  }
+  forms::ComboBox combo{*this, "combo", {}, "design text"};
+  int loads = 0;
+  std::function<void(ProbeForm&)> onLoad;
+};
+
+class FormsTest : public ::testing::Test {
+ protected:
+  FormsTest() { backend.Attach(app); }
+  forms::headless::HeadlessBackend backend;
+  forms::Application app{backend};
+};
+
+TEST_F(FormsTest, FirstUseLoadsOnceAndUnloadDiscards) {
+  ProbeForm form(app);
+  EXPECT_FALSE(form.loaded());
+  form.SetWidth(0);  // zero thickness is allowed
+  EXPECT_EQ(form.loads, 1);
+  form.combo.AddItem("x");
+  form.Show();
+  form.Show();
+  EXPECT_EQ(form.loads, 1);
+  EXPECT_TRUE(backend.window(form)->shown);
+  form.Unload();
+  EXPECT_FALSE(form.loaded());
+  EXPECT_EQ(backend.window(form), nullptr);
+  EXPECT_EQ(form.geometry().width, 300);  // back to design
+  EXPECT_EQ(form.combo.text(), "design text");
+  EXPECT_TRUE(form.combo.items().empty());
+  EXPECT_EQ(form.BackColor(), 0x123456);  // the next use loads afresh
+  EXPECT_EQ(form.loads, 2);
+}
+
+TEST_F(FormsTest, ComboSelectionFollowsTextAndIndex) {
+  ProbeForm form(app);
+  forms::ComboBox& combo = form.combo;
+  combo.Clear();
+  EXPECT_EQ(combo.Text(), "");
+  for (const char* item : {"50", "100", "150"}) combo.AddItem(item);
+  combo.SetText("100");
+  EXPECT_EQ(combo.ListIndex(), 1);
+  combo.SetText("10");
+  EXPECT_EQ(combo.ListIndex(), -1);
+  EXPECT_EQ(combo.Text(), "10");
+  combo.SetListIndex(2);
+  EXPECT_EQ(combo.Text(), "150");
+  combo.SetListIndex(-1);
+  EXPECT_EQ(combo.Text(), "");
+  for (std::int16_t bad : {std::int16_t{3}, std::int16_t{-2}}) {
+    EXPECT_EQ(ErrorOf([&] { combo.SetListIndex(bad); }), ErrorNumber::kInvalidPropertyValue);
+  }
+}
+
+TEST_F(FormsTest, AFailedLoadLeavesTheFormUnloadedAndAtStartUpEnds) {
+  ProbeForm form(app);
+  form.onLoad = [](ProbeForm& f) {
+    f.SetWidth(1);
+    throw forms::RuntimeError::InvalidPropertyValue();
+  };
+  EXPECT_EQ(ErrorOf([&] { form.Show(); }), ErrorNumber::kInvalidPropertyValue);
+  EXPECT_FALSE(form.loaded());
+  EXPECT_EQ(backend.window(form), nullptr);
+  EXPECT_FALSE(app.Start(form));
+  EXPECT_EQ(backend.messageBoxes,
+            (Boxes{{"実行時エラー '380':\n\nプロパティの値が不正です。", kCritical, "Plumbmark"}}));
+  EXPECT_TRUE(app.ended());
+  EXPECT_TRUE(backend.quit());
+}
+
+TEST_F(FormsTest, DisplayRulesRoundAndClamp) {
+  ProbeForm form(app);
+  const forms::ScreenMetrics screen{1024, 768, 1440.0f / 168.0f, 12.0f, {}};
+  form.SetLeft(screen.twipsPerPixelX * 11.0f);
+  form.SetTop(-18);  // -1.5 pixels: halves to even
+  form.SetWidth(-10);
+  form.SetHeight(30);  // 2.5 pixels
+  EXPECT_EQ(DisplayRect(form, screen), (PixelRect{11, -2, 0, 2}));
+  form.SetLeft(3e38f);
+  EXPECT_EQ(DisplayRect(form, screen).x, 1 << 30);
+  EXPECT_EQ(forms::TwipsToPixels(100, 0), 0);
+  const struct {
+    std::uint32_t color;
+    forms::ShownColor shown;
+  } colors[] = {{0xFFFFFFFF, {false, 0xFFFFFF}}, {0x00FF0000, {false, 0xFF0000}},
+                {0x8000000F, {true, 15}},        {0x80000000, {true, 0}},
+                {0x8000001E, {true, 30}},        {0x8000001F, {false, 0x00001F}},
+                {0x81000005, {false, 0x000005}}, {0x01000000, {false, 0}}};
+  for (const auto& c : colors) {
+    EXPECT_EQ(forms::DisplayColor(static_cast<std::int32_t>(c.color)), c.shown)
+        << std::hex << c.color;
+  }
+}
+
+TEST(LinePlacement, KeepsOneRealPixelOnTheDesktopAndShowsNothingThere) {
+  const PixelRect desktop{0, 0, 1280, 800};
+  const struct {
+    const char* name;
+    PixelRect wanted, window;
+    bool showsNothing;
+  } cases[] = {
+      {"vertical line", {301, 0, 5, 800}, {301, 0, 5, 800}, false},
+      {"horizontal line", {0, 201, 1280, 5}, {0, 201, 1280, 5}, false},
+      {"hidden vertical", {301, 0, 0, 800}, {301, 0, 1, 800}, true},
+      {"hidden horizontal", {0, 201, 1280, 0}, {0, 201, 1280, 1}, true},
+      {"past the right edge", {1280, 0, 5, 800}, {1279, 0, 5, 800}, true},
+      {"past the bottom edge", {0, 800, 1280, 5}, {0, 799, 1280, 5}, true},
+      {"partly past the right edge", {1278, 0, 5, 800}, {1278, 0, 5, 800}, false},
+      {"far left", {-40, 0, 5, 800}, {-4, 0, 5, 800}, true},
+      {"hidden and past the edge", {1280, 0, 0, 800}, {1279, 0, 1, 800}, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(win32::PlaceLine(c.wanted, desktop), (win32::LinePlacement{c.window, c.showsNothing}))
+        << c.name;
+  }
+  const PixelRect leftOfPrimary{-1920, 0, 3200, 1080};
+  EXPECT_EQ(win32::PlaceLine({-1000, 0, 5, 1080}, leftOfPrimary),
+            (win32::LinePlacement{{-1000, 0, 5, 1080}, false}));
+}
+
+}  // namespace
+}  // namespace plumbmark::testing
