@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 all_stages=(format unit e2e)
 stages=("${@:-${all_stages[@]}}")
 packages=(cmake make g++ clang-format libgtest-dev libgmock-dev libbenchmark-dev
-  g++-mingw-w64-x86-64 wine wine64 xvfb openbox xdotool x11-utils imagemagick python3)
+  g++-mingw-w64-x86-64 wine wine64 xvfb xserver-xephyr xserver-xorg-core
+  xserver-xorg-video-dummy openbox xdotool x11-utils imagemagick python3)
 
 install_missing() {
   local missing=()

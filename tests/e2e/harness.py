@@ -1,6 +1,7 @@
-"""The world of one end-to-end test: an X server of its own (Xvfb) with openbox,
-a copy of the run's Wine prefix, a program folder holding plumbmark.exe, and
-the steps a user takes, each polled until the program has visibly reacted.
+"""The world of one end-to-end test: an X server of its own (one monitor, two, or one
+whose mode Windows changes) with openbox, a copy of the run's Wine prefix, a program
+folder holding plumbmark.exe, and the steps a user takes, each polled until the
+program has visibly reacted.
 Input goes through xdotool, window states come from xprop (EWMH), pixels from
 ImageMagick's import, and texts of Win32 windows from the probe (probe/)."""
 
@@ -26,6 +27,23 @@ LIVE = set()  # sessions not yet closed; the runner ends them on an interrupt
 SAVED = ("保存完了", "線のスタイルを保存しました。")
 SECOND_COPY = ("エラー", "既に同じ処理が実行されています。二重起動は禁止されています。")
 SAVE_FAILED = ("エラー", "線のスタイルを保存できませんでした。")
+
+# The X servers of a session's screen, each told its display's fd and given
+# "-nolisten tcp -br -noreset": one monitor; two side by side, 1024x768 and 800x600
+# at (1024,0) (Xephyr in an Xvfb); one with modes Wine changes (Xorg's dummy driver).
+SCREENS = {"one monitor": ["Xvfb", "-screen", "0", f"{WIDTH}x{HEIGHT}x24"],
+           "outer": ["Xvfb", "-screen", "0", "2048x1024x24"],
+           "two monitors": ["Xephyr", "+xinerama", "-extension", "RANDR",
+                            "-screen", "1024x768", "-screen", "800x600"],
+           "modes": ["Xorg", "-config", "{dir}/xorg.conf", "-logfile", "{dir}/xorg.log"]}
+DUMMY_CONF = """Section "ServerFlags" Option "AutoAddDevices" "false"
+ Option "AutoEnableDevices" "false" EndSection
+Section "Device" Identifier "d" Driver "dummy" VideoRam 64000 EndSection
+Section "Monitor" Identifier "m" HorizSync 5-1000 VertRefresh 5-200
+ Modeline "1024x768" 65 1024 1048 1184 1344 768 771 777 806
+ Modeline "1280x800" 83.5 1280 1352 1480 1680 800 803 809 831 EndSection
+Section "Screen" Identifier "s" Device "d" Monitor "m" DefaultDepth 24 SubSection "Display"
+ Depth 24 Virtual 1280 800 Modes "1024x768" "1280x800" EndSubSection EndSection"""
 
 
 def rgb(bgr):
@@ -94,12 +112,13 @@ class Session:
     """One test's X server, window manager, Wine prefix and program folder; the program's
     line windows are self.lines (vertical, horizontal) once start() has seen them."""
 
-    def __init__(self, test, window_manager=True, dpi=96, folder="app", display=True):
+    def __init__(self, test, window_manager=True, dpi=96, folder="app", display=True,
+                 screen="one monitor"):
         self.test, self.processes, self.programs, self.shot = test, [], [], b""
         self.dir = Path(tempfile.mkdtemp(dir=WORK / "tests"))
         LIVE.add(self)
         test.addCleanup(self.close)
-        self.display = self._start_x() if display else None
+        self.display = self._start_x(screen) if display else None
         self.managed = display and window_manager
         if self.managed:
             home = str(self.dir / "home")  # no user configuration leaks in
@@ -115,12 +134,17 @@ class Session:
         shutil.copy(EXE, self.folder / "plumbmark.exe")
         self.ini = self.folder / "Plumbmark.ini"
 
-    def _start_x(self):
-        """Starts Xvfb on a free display, which it reports once it takes connections."""
+    def _start_x(self, screen):
+        """Starts the screen's X server on a free display, which it reports once it takes
+        connections; Xephyr shows its monitors in an Xvfb of their own."""
+        if screen == "modes":
+            (self.dir / "xorg.conf").write_text(DUMMY_CONF)
+        outer = {"DISPLAY": self._start_x("outer")} if screen == "two monitors" else {}
+        server, *args = (arg.format(dir=self.dir) for arg in SCREENS[screen])
         read, write = os.pipe()
         self.processes.append(subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", f"{WIDTH}x{HEIGHT}x24",
-             "-nolisten", "tcp", "-br", "-noreset"], pass_fds=(write,), stderr=subprocess.DEVNULL))
+            [server, "-displayfd", str(write), *args, "-nolisten", "tcp", "-br", "-noreset"],
+            pass_fds=(write,), stderr=subprocess.DEVNULL, env={**os.environ, **outer}))
         os.close(write)
         number = b""
         while not number.endswith(b"\n") and select.select([read], [], [], 20)[0]:
@@ -128,7 +152,7 @@ class Session:
                 break
             number += chunk
         os.close(read)
-        self.test.assertTrue(number.endswith(b"\n"), "Xvfb reported no display")
+        self.test.assertTrue(number.endswith(b"\n"), f"{screen}: no display reported")
         return ":" + number.decode().strip()
 
     def close(self):
@@ -152,7 +176,7 @@ class Session:
         """Starts a copy of the program from its folder, as a double click would."""
         with open(self.dir / f"program-{len(self.programs)}.log", "wb") as log:
             self.programs.append(subprocess.Popen(
-                ["wine", self.folder / "plumbmark.exe"], stdout=log, stderr=log, cwd=self.dir,
+                ["wine", self.folder / "plumbmark.exe"], stdout=log, stderr=log, cwd=self.folder,
                 env=wine_env(self.prefix, self.display)))
         return self.programs[-1]
 
@@ -226,7 +250,7 @@ class Session:
         if not poll(shown, deadline):
             folder = ARTIFACTS / self.test.id()
             folder.mkdir(parents=True, exist_ok=True)
-            (folder / "screen.ppm").write_bytes(b"P6 %d %d 255\n" % (WIDTH, HEIGHT) + self.shot)
+            (folder / "screen.ppm").write_bytes(b"P6 %d %d 255\n" % look.size + self.shot)
             self.test.fail(f"the screen does not show {look}: {look.mismatch(self.shot, covered)}")
 
     def move(self, look, x, y, covered=()):
@@ -277,10 +301,12 @@ class Session:
 
 
 class Look:
-    """What the crosshair must look like: lines one pixel right of and below the pointer."""
+    """What the crosshair must look like on a desktop of size pixels whose outside areas lie
+    on no monitor: lines one pixel right of and below the pointer."""
 
-    def __init__(self, x, y, color=BLUE, vertical=5, horizontal=5):
-        self.x, self.y, self.color = x, y, color
+    def __init__(self, x, y, color=BLUE, vertical=5, horizontal=5, size=(WIDTH, HEIGHT),
+                 outside=()):
+        self.x, self.y, self.color, self.size, self.outside = x, y, color, size, outside
         self.vertical, self.horizontal = vertical, horizontal
 
     def __repr__(self):
@@ -288,26 +314,33 @@ class Look:
                 f"{self.vertical} px, horizontal {self.horizontal} px")
 
     def picture(self, shot, covered=()):
-        """The expected screen as RGB bytes on black; covered areas are taken from the shot."""
-        color, row = self.color.to_bytes(3, "big"), 3 * WIDTH
-        image = bytearray(row * HEIGHT)
-        for left, top, right, bottom in covered:
-            for at in range(top * row + 3 * left, bottom * row, row):
-                image[at:at + 3 * (right - left)] = shot[at:at + 3 * (right - left)]
-        first, last = self.x + 1, min(self.x + self.vertical, WIDTH - 1)
-        for y in range(HEIGHT if last >= first else 0):
+        """The expected screen as RGB bytes on black; covered areas (under the lines) and
+        outside ones are taken from the shot."""
+        (width, height), color = self.size, self.color.to_bytes(3, "big")
+        row = 3 * width
+        image = bytearray(row * height)
+
+        def take(areas):
+            for left, top, right, bottom in areas:
+                for at in range(top * row + 3 * left, bottom * row, row):
+                    image[at:at + 3 * (right - left)] = shot[at:at + 3 * (right - left)]
+        take(covered)
+        first, last = self.x + 1, min(self.x + self.vertical, width - 1)
+        for y in range(height if last >= first else 0):
             image[y * row + 3 * first:y * row + 3 * last + 3] = color * (last - first + 1)
-        for y in range(self.y + 1, min(self.y + self.horizontal, HEIGHT - 1) + 1):
-            image[y * row:(y + 1) * row] = color * WIDTH
+        for y in range(self.y + 1, min(self.y + self.horizontal, height - 1) + 1):
+            image[y * row:(y + 1) * row] = color * width
+        take(self.outside)
         return bytes(image)
 
     def mismatch(self, shot, covered=()):
-        if len(shot) != 3 * WIDTH * HEIGHT:
+        width, height = self.size
+        if len(shot) != 3 * width * height:
             return f"no screenshot ({len(shot)} bytes)"
         want = self.picture(shot, covered)
         wrong = [i // 3 for i in range(0, len(shot), 3) if shot[i:i + 3] != want[i:i + 3]]
         return f"{len(wrong)} pixels differ, e.g. " + "; ".join(
-            f"({i % WIDTH},{i // WIDTH}) is #{shot[3 * i:3 * i + 3].hex()} not "
+            f"({i % width},{i // width}) is #{shot[3 * i:3 * i + 3].hex()} not "
             f"#{want[3 * i:3 * i + 3].hex()}" for i in wrong[:5])
 
 

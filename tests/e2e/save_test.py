@@ -1,5 +1,8 @@
 """Saving next to the program: the bytes written, what others put in the file, a
-folder name outside the ANSI code page, and a save that fails."""
+folder name outside the ANSI code page, a save that fails, and a folder whose path
+is too long for the Windows profile functions."""
+
+import time
 
 from harness import SAVE_FAILED, SAVED, Look, PlumbmarkTest, rgb
 
@@ -40,3 +43,22 @@ class Save(PlumbmarkTest):
         titles = sorted(t for t, _ in s.windows(program.pid).values())
         self.assertEqual(titles, ["Form1", "Plumbmark"], "a box is left, a confirmation perhaps")
         self.assertTrue(s.ini.is_dir())
+
+    def test_past_the_path_limit_no_file_is_read_and_none_is_written(self):
+        parts = ["d" * 55] * 5  # after C:, with the exe's name: past MAX_PATH
+        s = self.session(folder="/".join(["prefix", "drive_c", *parts]))
+        ini = b"[Plumbmark]\r\nSize=4\r\nColor=255\r\n"
+        s.ini.write_bytes(ini)
+        time.sleep(1.1)  # a file written from here on is newer, at any time granularity
+        since = s.ini.stat().st_mtime
+        program = s.start(Look(500, 400))  # the defaults, not the file's 4-pixel red
+        s.key("s")
+        s.window(SAVE_FAILED[0], program.pid)
+        text = s.probe().find(SAVE_FAILED[0]).text()
+        self.assertTrue(text.startswith(SAVE_FAILED[1]), text)
+        self.assertIn("\\".join(["C:", *parts, "Plumbmark.ini"]), text)
+        s.answer(program, SAVE_FAILED[0])
+        s.close()
+        s.assert_file(ini)
+        self.assertEqual([p for p in s.prefix.rglob("*") if p.is_file() and p.suffix != ".reg"
+                          and p.stat().st_mtime > since], [], "files written")

@@ -2,7 +2,9 @@
 // test. With no argument it prints the screen's DPI, the foreground window's
 // title and every visible top-level window of other processes with its child
 // controls; with "version EXE" it prints the exe's version block and icon
-// groups. One tab-separated record a line, UTF-8.
+// groups; with "mode WIDTH HEIGHT" it sets the primary display's mode as the
+// system's display settings do and prints the DISP_CHANGE_* result. One
+// tab-separated record a line, UTF-8.
 #include <windows.h>
 
 #include <cstdio>
@@ -141,11 +143,25 @@ void PrintVersion(const wchar_t* exe) {
   Print("icon groups\t" + std::to_string(icons));
 }
 
+// Sets the primary display to width x height pixels; the DISP_CHANGE_* result.
+LONG SetPrimaryDisplayMode(DWORD width, DWORD height) {
+  DEVMODEW mode{};
+  mode.dmSize = sizeof(mode);
+  if (!EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return DISP_CHANGE_FAILED;
+  mode.dmPelsWidth = width;
+  mode.dmPelsHeight = height;
+  mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+  return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc == 3 && std::wstring(argv[1]) == L"version") {
     PrintVersion(argv[2]);
+  } else if (argc == 4 && std::wstring(argv[1]) == L"mode") {
+    const LONG result = SetPrimaryDisplayMode(_wtoi(argv[2]), _wtoi(argv[3]));
+    Print("mode\t" + std::to_string(result));
   } else {
     PrintWindows();
   }
