@@ -44,6 +44,9 @@ LineWindow::LineWindow(Win32Backend& backend, forms::Form& form) : FormWindow(ba
   const forms::PixelRect& at = placement.window;
   Create(LineStyle(form.design()), LineExtendedStyle(form.design()), at.x, at.y, at.width,
          at.height);
+  RECT created{};
+  if (!GetWindowRect(hwnd(), &created)) throw SystemError("GetWindowRect");
+  rect_ = {created.left, created.top, created.right - created.left, created.bottom - created.top};
   SetShowsNothing(placement.showsNothing);
   ApplyPaint();
   SetUpInputAndIcon();
@@ -71,26 +74,39 @@ void LineWindow::SetUpInputAndIcon() {
 }
 
 // Puts the window where the form's rectangle and the current desktop place
-// it, only when its real rectangle differs: an unchanged tick costs no move
-// and no repaint, and a window that the window manager pushed elsewhere is
-// put back.
+// it, only when its rectangle differs: an unchanged tick makes no system call,
+// and a window that the window manager pushed elsewhere is put back on the
+// next tick (its rectangle follows every move, see OnWindowPosChanged).
 void LineWindow::MirrorGeometry() {
   const LinePlacement placement = Placement();
   if (placement.showsNothing) SetShowsNothing(true);  // clip before moving: no flash
-  RECT now{};
-  if (!GetWindowRect(hwnd(), &now)) throw SystemError("GetWindowRect");
-  const forms::PixelRect& want = placement.window;
-  const bool move = now.left != want.x || now.top != want.y;
-  const bool size = now.right - now.left != want.width || now.bottom - now.top != want.height;
-  if (move || size) {
-    UINT flags = SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE;
-    if (!move) flags |= SWP_NOMOVE;
-    if (!size) flags |= SWP_NOSIZE;
-    if (!::SetWindowPos(hwnd(), nullptr, want.x, want.y, want.width, want.height, flags)) {
-      throw SystemError("SetWindowPos");
-    }
-  }
+  if (placement.window != rect_) MoveTo(placement.window);
   if (!placement.showsNothing) SetShowsNothing(false);
+}
+
+// Moves and sizes only what differs; WM_WINDOWPOSCHANGED records the result.
+void LineWindow::MoveTo(const forms::PixelRect& want) {
+  const bool move = rect_.x != want.x || rect_.y != want.y;
+  const bool size = rect_.width != want.width || rect_.height != want.height;
+  UINT flags = SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE;
+  if (!move) flags |= SWP_NOMOVE;
+  if (!size) flags |= SWP_NOSIZE;
+  if (!::SetWindowPos(hwnd(), nullptr, want.x, want.y, want.width, want.height, flags)) {
+    throw SystemError("SetWindowPos");
+  }
+}
+
+// Every change of the window's rectangle, ours or the window manager's,
+// arrives here with the final position and size.
+void LineWindow::OnWindowPosChanged(const WINDOWPOS& pos) {
+  if ((pos.flags & SWP_NOMOVE) == 0) {
+    rect_.x = pos.x;
+    rect_.y = pos.y;
+  }
+  if ((pos.flags & SWP_NOSIZE) == 0) {
+    rect_.width = pos.cx;
+    rect_.height = pos.cy;
+  }
 }
 
 // Clips the window to an empty region, or lifts the clip.
@@ -108,6 +124,7 @@ void LineWindow::SetShowsNothing(bool showsNothing) {
 
 LRESULT LineWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SYSCOMMAND && IsKeyboardMenuCommand(wParam, lParam)) return 0;
+  if (message == WM_WINDOWPOSCHANGED) OnWindowPosChanged(*reinterpret_cast<WINDOWPOS*>(lParam));
   return FormWindow::OnMessage(window, message, wParam, lParam);
 }
 

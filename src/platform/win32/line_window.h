@@ -21,11 +21,14 @@ class LineWindow final : public FormWindow {
   // Where the form's rectangle puts the window on the current desktop.
   LinePlacement Placement() const;
   void MirrorGeometry();
+  void MoveTo(const forms::PixelRect& want);
+  void OnWindowPosChanged(const WINDOWPOS& pos);
   void SetShowsNothing(bool showsNothing);
   void SetUpInputAndIcon();
 
   UniqueIcon bigIcon_;
   UniqueIcon smallIcon_;
+  forms::PixelRect rect_;  // the window's rectangle as the system last reported it
   bool showsNothing_ = false;
 };
 

@@ -59,6 +59,7 @@ class OtherWindowsDisabled {
 }  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance), monitors_(CurrentMonitors()) {
+  ReadScreen();
   // The standard controls the dialogs are made of.
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
@@ -114,9 +115,13 @@ int Win32Backend::RunMessageLoop() {
       Fail(SystemMessage(GetLastError()));
       break;
     }
-    // Tab moves between a dialog's controls; the line windows get Tab as a key.
-    if (FormWindow::PreTranslate(message, windowClass_)) continue;
-    TranslateMessage(&message);
+    // Keys only: the dialog manager (Tab moves between a dialog's controls,
+    // the line windows get Tab as a key) and translation into characters act
+    // on nothing else, so a tick costs neither call.
+    if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
+      if (FormWindow::PreTranslate(message, windowClass_)) continue;
+      TranslateMessage(&message);
+    }
     DispatchMessageW(&message);
   }
   return failed_ ? kFailureExitCode : static_cast<int>(message.wParam);
@@ -190,15 +195,6 @@ std::string Win32Backend::AppPath() {
   return NarrowText(FolderOfModule(path));
 }
 
-UINT Win32Backend::ScreenDpi() const {
-  HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
-  UINT dpiX = 0, dpiY = 0;
-  if (FAILED(GetDpiForMonitor(primary, MDT_EFFECTIVE_DPI, &dpiX, &dpiY)) || dpiX == 0) {
-    return kDefaultDpi;
-  }
-  return dpiX;
-}
-
 float TwipsPerPixelAt(UINT dpi) { return kTwipsPerInch / static_cast<float>(dpi); }
 
 UINT WindowDpi(HWND window, UINT fallback) {
@@ -207,23 +203,30 @@ UINT WindowDpi(HWND window, UINT fallback) {
 }
 
 void Win32Backend::NoteDisplayChange() {
+  ReadScreen();  // first: the program's display change reads the new metrics
   std::vector<MonitorState> monitors = CurrentMonitors();
   if (monitors == monitors_) return;
   monitors_ = std::move(monitors);  // first: the program's moves may report the same change
   if (app_ != nullptr) app_->RaiseDisplayChange();
 }
 
-// The primary monitor in pixels, with 1440 twips to the inch, and the desktop.
-forms::ScreenMetrics Win32Backend::Screen() {
-  const float twipsPerPixel = TwipsPerPixelAt(ScreenDpi());
-  return forms::ScreenMetrics{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                              twipsPerPixel, twipsPerPixel, Desktop()};
-}
-
-forms::PixelRect Win32Backend::Desktop() const {
-  return forms::PixelRect{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                          GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                          GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+// The primary monitor in pixels and its DPI, with 1440 twips to the inch,
+// and the desktop spanning every monitor.
+void Win32Backend::ReadScreen() {
+  HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  UINT dpiX = 0, dpiY = 0;
+  if (FAILED(GetDpiForMonitor(primary, MDT_EFFECTIVE_DPI, &dpiX, &dpiY)) || dpiX == 0) {
+    dpiX = kDefaultDpi;
+  }
+  screenDpi_ = dpiX;
+  const float twipsPerPixel = TwipsPerPixelAt(dpiX);
+  screen_ = forms::ScreenMetrics{
+      GetSystemMetrics(SM_CXSCREEN),
+      GetSystemMetrics(SM_CYSCREEN),
+      twipsPerPixel,
+      twipsPerPixel,
+      {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+       GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)}};
 }
 
 bool Win32Backend::GetCursorPos(std::int32_t& x, std::int32_t& y) {

@@ -37,10 +37,10 @@ class Win32Backend final : public forms::Backend {
   bool failed() const { return failed_; }
 
   // The DPI of the primary monitor, the one the screen metrics describe.
-  UINT ScreenDpi() const;
-  // Raises the display change when the monitors or their scaling differ
-  // from what the program last heard: once per change, however many of our
-  // windows are told of it.
+  UINT ScreenDpi() const { return screenDpi_; }
+  // Reads the screen metrics again, then raises the display change when the
+  // monitors or their scaling differ from what the program last heard: once
+  // per change, however many of our windows are told of it.
   void NoteDisplayChange();
   // Gives the keyboard to `preferred` when it is still one of our usable
   // windows, otherwise to the start-up form's window; never to `closing`.
@@ -53,7 +53,7 @@ class Win32Backend final : public forms::Backend {
   bool PrevInstance() override;
   std::string AppPath() override;
   char PathSeparator() const override { return '\\'; }
-  forms::ScreenMetrics Screen() override;
+  forms::ScreenMetrics Screen() override { return screen_; }
   bool GetCursorPos(std::int32_t& x, std::int32_t& y) override;
   bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x, std::int32_t y,
                     std::int32_t cx, std::int32_t cy, std::int32_t flags) override;
@@ -64,8 +64,8 @@ class Win32Backend final : public forms::Backend {
   void Quit() override;
 
  private:
-  // The rectangle spanning every monitor, in pixels.
-  forms::PixelRect Desktop() const;
+  // Reads the primary monitor's size and DPI and the desktop into the cache.
+  void ReadScreen();
   HWND StartupWindow() const;
   bool IsOurWindow(HWND window) const;
   void RegisterWindowClass();
@@ -74,7 +74,11 @@ class Win32Backend final : public forms::Backend {
   HINSTANCE instance_;
   ATOM windowClass_ = 0;
   forms::Application* app_ = nullptr;
-  std::vector<MonitorState> monitors_;  // as of start-up or the last display change
+  // As of start-up or the last display change: the system tells of every
+  // change, so a tick reads none of them from the system.
+  std::vector<MonitorState> monitors_;
+  forms::ScreenMetrics screen_;
+  UINT screenDpi_ = 0;
   UniqueHandle instanceMutex_;
   DWORD instanceMutexError_ = ERROR_SUCCESS;
   bool failed_ = false;

@@ -29,7 +29,7 @@ class FormWindow : public forms::FormPeer {
 
   // The window procedure of every form window.
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  // Offers a queued message to the form window it is for before it is
+  // Offers a queued key message to the form window it is for before it is
   // translated and dispatched; true when that window took it.
   static bool PreTranslate(MSG& message, ATOM formClass);
 
