@@ -1,6 +1,7 @@
 // The backend's system services: the window class, the message loop,
 // message boxes, the application and screen objects and the system calls
 // (those on the settings file are in profile.cpp).
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -59,7 +60,7 @@ class OtherWindowsDisabled {
 }  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance), monitors_(CurrentMonitors()) {
-  ReadScreen();
+  ReadScreen(monitors_);
   // The standard controls the dialogs are made of.
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
@@ -203,23 +204,19 @@ UINT WindowDpi(HWND window, UINT fallback) {
 }
 
 void Win32Backend::NoteDisplayChange() {
-  ReadScreen();  // first: the program's display change reads the new metrics
   std::vector<MonitorState> monitors = CurrentMonitors();
+  ReadScreen(monitors);  // first: the program's display change reads the new metrics
   if (monitors == monitors_) return;
   monitors_ = std::move(monitors);  // first: the program's moves may report the same change
   if (app_ != nullptr) app_->RaiseDisplayChange();
 }
 
-// The primary monitor in pixels and its DPI, with 1440 twips to the inch,
-// and the desktop spanning every monitor.
-void Win32Backend::ReadScreen() {
-  HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
-  UINT dpiX = 0, dpiY = 0;
-  if (FAILED(GetDpiForMonitor(primary, MDT_EFFECTIVE_DPI, &dpiX, &dpiY)) || dpiX == 0) {
-    dpiX = kDefaultDpi;
-  }
-  screenDpi_ = dpiX;
-  const float twipsPerPixel = TwipsPerPixelAt(dpiX);
+// The primary monitor in pixels and its DPI (from `monitors`), with 1440
+// twips to the inch, and the desktop spanning every monitor.
+void Win32Backend::ReadScreen(const std::vector<MonitorState>& monitors) {
+  const auto primary = std::ranges::find_if(monitors, &MonitorState::primary);
+  screenDpi_ = primary != monitors.end() && primary->dpi != 0 ? primary->dpi : kDefaultDpi;
+  const float twipsPerPixel = TwipsPerPixelAt(screenDpi_);
   screen_ = forms::ScreenMetrics{
       GetSystemMetrics(SM_CXSCREEN),
       GetSystemMetrics(SM_CYSCREEN),

@@ -65,7 +65,7 @@ class Win32Backend final : public forms::Backend {
 
  private:
   // Reads the primary monitor's size and DPI and the desktop into the cache.
-  void ReadScreen();
+  void ReadScreen(const std::vector<MonitorState>& monitors);
   HWND StartupWindow() const;
   bool IsOurWindow(HWND window) const;
   void RegisterWindowClass();
