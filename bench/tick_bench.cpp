@@ -12,7 +12,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/headless/headless_backend.h"
+#include "headless_backend.h"
 #include "program.h"
 
 namespace {

@@ -2,11 +2,11 @@
 // until it ends; a failure that escapes both is reported here.
 #include <exception>
 
-#include "platform/forms.h"
-#include "platform/win32/system_error.h"
-#include "platform/win32/win32_backend.h"
-#include "platform/win32/windows_api.h"
+#include "forms.h"
 #include "program.h"
+#include "system_error.h"
+#include "win32_backend.h"
+#include "windows_api.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The key commands of frmTate: one command per key-down, chosen by the
 // virtual-key code alone (modifiers are never read).
-#include "commands/palette.h"
-#include "overlay/FunctionModule.h"
-#include "overlay/frmTate.h"
-#include "platform/numeric.h"
-#include "settings/settings_file.h"
+#include "FunctionModule.h"
+#include "frmTate.h"
+#include "numeric.h"
+#include "palette.h"
+#include "settings_file.h"
 
 namespace plumbmark {
 namespace {

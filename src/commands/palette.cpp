@@ -1,6 +1,6 @@
-#include "commands/palette.h"
+#include "palette.h"
 
-#include "overlay/frmTate.h"
+#include "frmTate.h"
 
 namespace plumbmark::FunctionModule {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/forms.h"
+#include "forms.h"
 
 namespace plumbmark {
 

@@ -1,8 +1,8 @@
-#include "dialogs/frmSetColor.h"
+#include "frmSetColor.h"
 
-#include "commands/palette.h"
-#include "dialogs/dialog_design.h"
-#include "overlay/frmTate.h"
+#include "dialog_design.h"
+#include "frmTate.h"
+#include "palette.h"
 
 namespace plumbmark {
 

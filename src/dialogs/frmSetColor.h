@@ -2,7 +2,7 @@
 // colour and applies the chosen one to both lines.
 #pragma once
 
-#include "platform/forms.h"
+#include "forms.h"
 
 namespace plumbmark {
 

@@ -1,15 +1,17 @@
-#include "dialogs/frmSetRelode.h"
+#include "frmSetRelode.h"
 
 #include <string>
 
-#include "dialogs/dialog_design.h"
-#include "overlay/frmTate.h"
+#include "dialog_design.h"
+#include "frmTate.h"
 
 namespace plumbmark {
 namespace {
 
 constexpr int kEntries = 10;
-constexpr std::int32_t kStep = 50;  // ms; entry N stands for 50 * (N + 1)
+
+// The interval that list entry `n` stands for: 50 to 500 ms in steps of 50.
+constexpr std::int32_t IntervalOfEntry(int n) { return 50 * (n + 1); }
 
 }  // namespace
 
@@ -24,12 +26,12 @@ FrmSetRelode::FrmSetRelode(FrmTate& frmTate)
 
 void FrmSetRelode::Form_Load() {
   cmbTime.Clear();
-  for (int n = 0; n < kEntries; ++n) cmbTime.AddItem(std::to_string(kStep * (n + 1)));
+  for (int n = 0; n < kEntries; ++n) cmbTime.AddItem(std::to_string(IntervalOfEntry(n)));
   // Compared in 32 bits: an interval beyond 16 bits from a hand-edited file
   // matches no entry and does not stop the dialog from opening.
   const std::int32_t interval = frmTate_.getMousePos.Interval();
   for (int n = 0; n < kEntries; ++n) {
-    if (interval == kStep * (n + 1)) {
+    if (interval == IntervalOfEntry(n)) {
       cmbTime.SetText(std::to_string(interval));
       return;
     }
@@ -38,7 +40,7 @@ void FrmSetRelode::Form_Load() {
 
 void FrmSetRelode::cmbSet_Click() {
   const std::int16_t index = cmbTime.ListIndex();
-  if (index >= 0 && index < kEntries) frmTate_.getMousePos.SetInterval(kStep * (index + 1));
+  if (index >= 0 && index < kEntries) frmTate_.getMousePos.SetInterval(IntervalOfEntry(index));
   Unload();
 }
 

@@ -2,7 +2,7 @@
 // preselects the current one and applies the chosen one to the timer.
 #pragma once
 
-#include "platform/forms.h"
+#include "forms.h"
 
 namespace plumbmark {
 

@@ -1,6 +1,6 @@
-#include "overlay/FunctionModule.h"
+#include "FunctionModule.h"
 
-#include "platform/numeric.h"
+#include "numeric.h"
 
 namespace plumbmark::FunctionModule {
 namespace {

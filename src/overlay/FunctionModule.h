@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "platform/forms.h"
-#include "platform/system_calls.h"
+#include "forms.h"
+#include "system_calls.h"
 
 namespace plumbmark::FunctionModule {
 

@@ -1,8 +1,8 @@
-#include "overlay/frmTate.h"
+#include "frmTate.h"
 
-#include "overlay/FunctionModule.h"
-#include "platform/numeric.h"
-#include "platform/system_calls.h"
+#include "FunctionModule.h"
+#include "numeric.h"
+#include "system_calls.h"
 
 namespace plumbmark {
 namespace {

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "overlay/frmYoko.h"
-#include "platform/forms.h"
-#include "settings/settings_file.h"
+#include "forms.h"
+#include "frmYoko.h"
+#include "settings_file.h"
 
 namespace plumbmark {
 

@@ -2,7 +2,7 @@
 // no event handlers; its height is the line thickness.
 #pragma once
 
-#include "platform/forms.h"
+#include "forms.h"
 
 namespace plumbmark {
 

@@ -1,6 +1,6 @@
-#include "platform/numeric.h"
-#include "platform/system_calls.h"
-#include "settings/settings_file.h"
+#include "numeric.h"
+#include "settings_file.h"
+#include "system_calls.h"
 
 namespace plumbmark {
 namespace {

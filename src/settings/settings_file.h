@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/forms.h"
+#include "forms.h"
 
 namespace plumbmark::settings {
 

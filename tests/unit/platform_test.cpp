@@ -4,8 +4,8 @@
 #include <cmath>
 #include <functional>
 
-#include "platform/numeric.h"
-#include "platform/win32/line_placement.h"
+#include "line_placement.h"
+#include "numeric.h"
 #include "program_fixture.h"
 
 namespace plumbmark::testing {

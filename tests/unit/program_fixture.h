@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_backend.h"
+#include "headless_backend.h"
 #include "program.h"
 
 namespace plumbmark::forms {

@@ -1,4 +1,4 @@
-#include "platform/headless/headless_backend.h"
+#include "headless_backend.h"
 
 #include <algorithm>
 #include <cctype>
@@ -32,10 +32,6 @@ std::int32_t LeadingInteger(const std::string& text) {
   }
   return static_cast<std::int32_t>(negative ? 0u - value : value);
 }
-
-constexpr std::int32_t kSwpNoActivate = 0x0010;
-constexpr std::int32_t kSwpShowWindow = 0x0040;
-constexpr std::int32_t kHwndTopmost = -1;
 }  // namespace
 
 // Mirrors one loaded form into the backend's window table.

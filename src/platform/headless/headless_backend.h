@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend.h"
-#include "platform/forms.h"
+#include "backend.h"
+#include "forms.h"
 
 namespace plumbmark::forms::headless {
 

@@ -1,10 +1,12 @@
-#include "platform/win32/dialog_controls.h"
+#include "dialog_controls.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "platform/win32/system_error.h"
-#include "platform/win32/text.h"
+#include "desktop.h"
+#include "dpi.h"
+#include "system_error.h"
+#include "wide_text.h"
 
 namespace plumbmark::win32 {
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/forms.h"
-#include "platform/win32/handles.h"
-#include "platform/win32/win32_backend.h"
-#include "platform/win32/windows_api.h"
+#include "forms.h"
+#include "handles.h"
+#include "win32_backend.h"
+#include "windows_api.h"
 
 namespace plumbmark::win32 {
 

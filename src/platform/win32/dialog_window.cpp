@@ -1,8 +1,10 @@
-#include "platform/win32/dialog_window.h"
+#include "dialog_window.h"
 
 #include <algorithm>
 
-#include "platform/win32/system_error.h"
+#include "desktop.h"
+#include "dpi.h"
+#include "system_error.h"
 
 namespace plumbmark::win32 {
 namespace {

@@ -3,8 +3,8 @@
 // whose Tab moves between the controls.
 #pragma once
 
-#include "platform/win32/dialog_controls.h"
-#include "platform/win32/window.h"
+#include "dialog_controls.h"
+#include "form_window.h"
 
 namespace plumbmark::win32 {
 

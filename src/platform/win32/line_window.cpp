@@ -1,7 +1,7 @@
-#include "platform/win32/line_window.h"
+#include "line_window.h"
 
-#include "platform/win32/resource_ids.h"
-#include "platform/win32/system_error.h"
+#include "resource_ids.h"
+#include "system_error.h"
 
 namespace plumbmark::win32 {
 namespace {
@@ -112,13 +112,10 @@ void LineWindow::OnWindowPosChanged(const WINDOWPOS& pos) {
 // Clips the window to an empty region, or lifts the clip.
 void LineWindow::SetShowsNothing(bool showsNothing) {
   if (showsNothing == showsNothing_) return;
-  HRGN region = showsNothing ? CreateRectRgn(0, 0, 0, 0) : nullptr;
-  if (showsNothing && region == nullptr) throw SystemError("CreateRectRgn");
-  // The window owns the region from here on and deletes it when replaced.
-  if (SetWindowRgn(hwnd(), region, TRUE) == 0) {
-    if (region != nullptr) DeleteObject(region);
-    throw SystemError("SetWindowRgn");
-  }
+  UniqueRegion region(showsNothing ? CreateRectRgn(0, 0, 0, 0) : nullptr);
+  if (showsNothing && !region) throw SystemError("CreateRectRgn");
+  if (SetWindowRgn(hwnd(), region.get(), TRUE) == 0) throw SystemError("SetWindowRgn");
+  region.Release();  // the window owns it now and deletes it when replaced
   showsNothing_ = showsNothing;
 }
 

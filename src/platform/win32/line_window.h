@@ -2,9 +2,9 @@
 // pointer and which takes the key commands.
 #pragma once
 
-#include "platform/win32/handles.h"
-#include "platform/win32/line_placement.h"
-#include "platform/win32/window.h"
+#include "form_window.h"
+#include "handles.h"
+#include "line_placement.h"
 
 namespace plumbmark::win32 {
 

@@ -1,4 +1,6 @@
-#include "platform/win32/monitors.h"
+#include "monitors.h"
+
+#include "windows_api.h"
 
 namespace plumbmark::win32 {
 namespace {
@@ -23,6 +25,10 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC /*dc*/, LPRECT /*clip*/, LPARAM l
 std::vector<MonitorState> CurrentMonitors() {
   std::vector<MonitorState> monitors;
   EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  if (monitors.empty()) {
+    monitors.push_back(
+        {{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, 0, true});
+  }
   return monitors;
 }
 

@@ -4,19 +4,12 @@
 
 #include <vector>
 
-#include "platform/backend.h"
-#include "platform/win32/windows_api.h"
+#include "desktop.h"
 
 namespace plumbmark::win32 {
 
-struct MonitorState {
-  forms::PixelRect area;  // in pixels, from the primary's top-left corner
-  UINT dpi = 0;
-  bool primary = false;
-  bool operator==(const MonitorState&) const = default;
-};
-
-// Every monitor, in the system's order.
+// Every monitor, in the system's order; the primary screen as the system
+// metrics give it when the monitors cannot be listed.
 std::vector<MonitorState> CurrentMonitors();
 
 }  // namespace plumbmark::win32

@@ -1,6 +1,7 @@
-#include "platform/win32/system_error.h"
+#include "system_error.h"
 
-#include "platform/win32/text.h"
+#include "handles.h"
+#include "wide_text.h"
 
 namespace plumbmark::win32 {
 
@@ -9,8 +10,8 @@ std::string SystemMessage(DWORD code) {
   const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  const UniqueLocal owned(buffer);
   std::wstring text = length != 0 ? std::wstring(buffer, length) : std::wstring();
-  LocalFree(buffer);
   while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
     text.pop_back();
   }

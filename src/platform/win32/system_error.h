@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/errors.h"
-#include "platform/win32/windows_api.h"
+#include "errors.h"
+#include "windows_api.h"
 
 namespace plumbmark::win32 {
 

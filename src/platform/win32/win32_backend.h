@@ -1,33 +1,33 @@
 // The Win32 backend: real windows, the message loop and the system calls.
 // The forms layer keeps the state; this backend mirrors it onto windows and
-// feeds window messages back in as the forms layer's events.
+// feeds window messages back in as the forms layer's events. Each job has a
+// part of its own; this class only wires them to the Backend interface.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "platform/backend.h"
-#include "platform/forms.h"
-#include "platform/win32/handles.h"
-#include "platform/win32/monitors.h"
-#include "platform/win32/windows_api.h"
+#include "backend.h"
+#include "forms.h"
+#include "instance_lock.h"
+#include "screen_cache.h"
+#include "window_class.h"
+#include "windows_api.h"
 
 namespace plumbmark::win32 {
 
 class Win32Backend final : public forms::Backend {
  public:
   explicit Win32Backend(HINSTANCE instance);
-  ~Win32Backend() override;
   Win32Backend(const Win32Backend&) = delete;
   Win32Backend& operator=(const Win32Backend&) = delete;
 
   void Attach(forms::Application& app) { app_ = &app; }
   forms::Application& app() const { return *app_; }
   HINSTANCE instance() const { return instance_; }
-  ATOM windowClass() const { return windowClass_; }
+  const WindowClass& windowClass() const { return windowClass_; }
 
   // Runs the message loop until the program ends; returns the exit code.
   int RunMessageLoop();
@@ -37,10 +37,10 @@ class Win32Backend final : public forms::Backend {
   bool failed() const { return failed_; }
 
   // The DPI of the primary monitor, the one the screen metrics describe.
-  UINT ScreenDpi() const { return screenDpi_; }
-  // Reads the screen metrics again, then raises the display change when the
-  // monitors or their scaling differ from what the program last heard: once
-  // per change, however many of our windows are told of it.
+  UINT ScreenDpi() const { return screen_.primaryDpi(); }
+  // Reads the monitors again, then raises the display change when they
+  // differ from what the program last heard: once per change, however many
+  // of our windows are told of it.
   void NoteDisplayChange();
   // Gives the keyboard to `preferred` when it is still one of our usable
   // windows, otherwise to the start-up form's window; never to `closing`.
@@ -50,10 +50,10 @@ class Win32Backend final : public forms::Backend {
   std::unique_ptr<forms::FormPeer> CreatePeer(forms::Form& form) override;
   void ShowMessageBox(const std::string& text, std::int32_t style,
                       const std::string& title) override;
-  bool PrevInstance() override;
+  bool PrevInstance() override { return instanceLock_.AnotherCopyRuns(); }
   std::string AppPath() override;
   char PathSeparator() const override { return '\\'; }
-  forms::ScreenMetrics Screen() override { return screen_; }
+  forms::ScreenMetrics Screen() override { return screen_.metrics(); }
   bool GetCursorPos(std::int32_t& x, std::int32_t& y) override;
   bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x, std::int32_t y,
                     std::int32_t cx, std::int32_t cy, std::int32_t flags) override;
@@ -64,30 +64,15 @@ class Win32Backend final : public forms::Backend {
   void Quit() override;
 
  private:
-  // Reads the primary monitor's size and DPI and the desktop into the cache.
-  void ReadScreen(const std::vector<MonitorState>& monitors);
   HWND StartupWindow() const;
-  bool IsOurWindow(HWND window) const;
-  void RegisterWindowClass();
-  void CreateInstanceMutex();
 
   HINSTANCE instance_;
-  ATOM windowClass_ = 0;
   forms::Application* app_ = nullptr;
-  // As of start-up or the last display change: the system tells of every
-  // change, so a tick reads none of them from the system.
-  std::vector<MonitorState> monitors_;
-  forms::ScreenMetrics screen_;
-  UINT screenDpi_ = 0;
-  UniqueHandle instanceMutex_;
-  DWORD instanceMutexError_ = ERROR_SUCCESS;
+  ScreenCache screen_;
+  WindowClass windowClass_;
+  InstanceLock instanceLock_;
   bool failed_ = false;
 };
-
-// Twips per pixel at `dpi`: 1440 twips to the inch.
-float TwipsPerPixelAt(UINT dpi);
-// The DPI `window` is laid out for; `fallback` when the system cannot tell.
-UINT WindowDpi(HWND window, UINT fallback);
 
 // The window handle behind a forms-layer handle value, and back. Window
 // handles are 32-bit values on 64-bit Windows too (sign-extended).

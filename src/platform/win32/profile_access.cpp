@@ -1,9 +1,7 @@
-// The settings file: read and written through the system's profile functions,
-// never with a path those functions cannot take.
-#include <string>
+#include "profile_access.h"
 
-#include "platform/win32/text.h"
-#include "platform/win32/win32_backend.h"
+#include "wide_text.h"
+#include "windows_api.h"
 
 namespace plumbmark::win32 {
 namespace {
@@ -24,8 +22,8 @@ bool FitsProfileFunctions(const std::wstring& file) {
 // NOTE: the wide profile functions write the same bytes as the ANSI ones
 // for ASCII content, and they reach a folder whose name the ANSI code page
 // cannot spell.
-std::int32_t Win32Backend::ReadProfileInt(const std::string& section, const std::string& key,
-                                          std::int32_t fallback, const std::string& file) {
+std::int32_t ReadProfileInt(const std::string& section, const std::string& key,
+                            std::int32_t fallback, const std::string& file) {
   const std::wstring path = WideText(file);
   if (!FitsProfileFunctions(path)) return fallback;
   const UINT value = GetPrivateProfileIntW(WideText(section).c_str(), WideText(key).c_str(),
@@ -33,8 +31,8 @@ std::int32_t Win32Backend::ReadProfileInt(const std::string& section, const std:
   return static_cast<std::int32_t>(value);
 }
 
-bool Win32Backend::WriteProfileValue(const std::string& section, const std::string& key,
-                                     const std::string& value, const std::string& file) {
+bool WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
+                       const std::string& file) {
   const std::wstring path = WideText(file);
   if (!FitsProfileFunctions(path)) return false;
   return WritePrivateProfileStringW(WideText(section).c_str(), WideText(key).c_str(),

@@ -7,10 +7,11 @@
 #include <optional>
 #include <vector>
 
-#include "platform/forms.h"
-#include "platform/win32/handles.h"
-#include "platform/win32/win32_backend.h"
-#include "platform/win32/windows_api.h"
+#include "forms.h"
+#include "handles.h"
+#include "win32_backend.h"
+#include "window_class.h"
+#include "windows_api.h"
 
 namespace plumbmark::win32 {
 
@@ -31,7 +32,7 @@ class FormWindow : public forms::FormPeer {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // Offers a queued key message to the form window it is for before it is
   // translated and dispatched; true when that window took it.
-  static bool PreTranslate(MSG& message, ATOM formClass);
+  static bool PreTranslate(MSG& message, const WindowClass& formClass);
 
  protected:
   FormWindow(Win32Backend& backend, forms::Form& form);
@@ -71,9 +72,5 @@ class FormWindow : public forms::FormPeer {
   std::vector<forms::Timer*> timers_;  // timer id i + 1 is timers_[i]
   UniqueWindow window_;                // declared last: destroyed before the brush it uses
 };
-
-// Makes `window` the foreground window and gives it the keyboard, even when
-// the system's foreground rules would refuse it to this process.
-void BringToForeground(HWND window);
 
 }  // namespace plumbmark::win32

@@ -2,7 +2,7 @@
 // rectangle the form's properties ask for. Pure, so it is tested directly.
 #pragma once
 
-#include "platform/backend.h"
+#include "backend.h"
 
 namespace plumbmark::win32 {
 

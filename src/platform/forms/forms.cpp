@@ -1,12 +1,12 @@
-#include "platform/forms.h"
+#include "forms.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
 
-#include "platform/errors.h"
-#include "platform/numeric.h"
+#include "errors.h"
+#include "numeric.h"
 
 namespace plumbmark::forms {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "platform/errors.h"
+#include "errors.h"
 
 namespace plumbmark::num {
 

@@ -1,4 +1,4 @@
-#include "platform/system_calls.h"
+#include "system_calls.h"
 
 namespace plumbmark::API_GetCursorPos {
 

@@ -44,6 +44,14 @@ class FormPeer {
   virtual void ControlChanged(Control& control) = 0;
 };
 
+// The SetWindowPos values the program passes and a backend reads: the
+// topmost band and the flags, numbered as the system numbers them.
+inline constexpr std::int32_t kHwndTopmost = -1;
+inline constexpr std::int32_t kSwpNoSize = 0x0001;
+inline constexpr std::int32_t kSwpNoMove = 0x0002;
+inline constexpr std::int32_t kSwpNoActivate = 0x0010;
+inline constexpr std::int32_t kSwpShowWindow = 0x0040;
+
 class Backend {
  public:
   virtual ~Backend() = default;

@@ -1,4 +1,4 @@
-#include "platform/win32/module_path.h"
+#include "module_path.h"
 
 namespace plumbmark::win32 {
 

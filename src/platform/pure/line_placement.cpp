@@ -1,4 +1,4 @@
-#include "platform/win32/line_placement.h"
+#include "line_placement.h"
 
 #include <algorithm>
 #include <cstdint>

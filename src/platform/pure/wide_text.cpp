@@ -1,4 +1,4 @@
-#include "platform/win32/text.h"
+#include "wide_text.h"
 
 #include <cstdint>
 

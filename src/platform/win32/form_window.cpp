@@ -1,10 +1,11 @@
-#include "platform/win32/window.h"
+#include "form_window.h"
 
 #include <exception>
 #include <utility>
 
-#include "platform/win32/system_error.h"
-#include "platform/win32/text.h"
+#include "keyboard_focus.h"
+#include "system_error.h"
+#include "wide_text.h"
 
 namespace plumbmark::win32 {
 namespace {
@@ -31,7 +32,7 @@ FormWindow::FormWindow(Win32Backend& backend, forms::Form& form) : backend_(back
 FormWindow::~FormWindow() { Destroy(); }
 
 void FormWindow::Create(DWORD style, DWORD exStyle, int x, int y, int width, int height) {
-  HWND window = CreateWindowExW(exStyle, MAKEINTATOM(backend_.windowClass()),
+  HWND window = CreateWindowExW(exStyle, MAKEINTATOM(backend_.windowClass().atom()),
                                 WideText(form_.design().caption).c_str(), style, x, y, width,
                                 height, nullptr, nullptr, backend_.instance(), this);
   if (window == nullptr) throw SystemError("CreateWindowExW");
@@ -146,22 +147,6 @@ void FormWindow::Activate() {
   BringToForeground(window);
 }
 
-void BringToForeground(HWND window) {
-  if (GetForegroundWindow() != window && !SetForegroundWindow(window)) {
-    // NOTE: only the process that owns the foreground may hand it on; when
-    // another program holds it, share its input state for the one call.
-    const DWORD ours = GetCurrentThreadId();
-    const DWORD theirs = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
-    if (theirs != 0 && theirs != ours && AttachThreadInput(ours, theirs, TRUE)) {
-      SetForegroundWindow(window);
-      AttachThreadInput(ours, theirs, FALSE);
-    }
-  }
-  if (GetActiveWindow() != window) SetActiveWindow(window);
-  HWND focus = GetFocus();
-  if (focus != window && !IsChild(window, focus)) SetFocus(window);
-}
-
 LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
@@ -221,11 +206,9 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM wParam
   return 0;
 }
 
-bool FormWindow::PreTranslate(MSG& message, ATOM formClass) {
+bool FormWindow::PreTranslate(MSG& message, const WindowClass& formClass) {
   HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  if (root == nullptr || static_cast<ATOM>(GetClassLongPtrW(root, GCW_ATOM)) != formClass) {
-    return false;
-  }
+  if (!formClass.IsClassOf(root)) return false;
   FormWindow* peer = PeerOf(root);
   return peer != nullptr && peer->OnQueuedMessage(message);
 }

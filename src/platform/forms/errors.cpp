@@ -1,4 +1,4 @@
-#include "platform/errors.h"
+#include "errors.h"
 
 namespace plumbmark::forms {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend.h"
-#include "platform/errors.h"
+#include "backend.h"
+#include "errors.h"
 
 namespace plumbmark::forms {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/forms.h"
+#include "forms.h"
 
 namespace plumbmark::API_GetCursorPos {
 
@@ -23,10 +23,10 @@ std::int32_t GetCursorPos(forms::Application& app, POINTAPI& point);
 
 namespace plumbmark::API_SetWindowPos {
 
-inline constexpr std::int32_t HWND_TOPMOST = -1;
-inline constexpr std::int32_t SWP_NOSIZE = 0x0001;
-inline constexpr std::int32_t SWP_NOMOVE = 0x0002;
-inline constexpr std::int32_t SWP_SHOWWINDOW = 0x0040;
+inline constexpr std::int32_t HWND_TOPMOST = forms::kHwndTopmost;
+inline constexpr std::int32_t SWP_NOSIZE = forms::kSwpNoSize;
+inline constexpr std::int32_t SWP_NOMOVE = forms::kSwpNoMove;
+inline constexpr std::int32_t SWP_SHOWWINDOW = forms::kSwpShowWindow;
 
 std::int32_t SetWindowPos(forms::Application& app, std::int32_t hWnd, std::int32_t hWndInsertAfter,
                           std::int32_t x, std::int32_t y, std::int32_t cx, std::int32_t cy,

@@ -2,11 +2,11 @@
 // global instance, created with the program and loaded on first use.
 #pragma once
 
-#include "dialogs/frmSetColor.h"
-#include "dialogs/frmSetRelode.h"
-#include "overlay/frmTate.h"
-#include "overlay/frmYoko.h"
-#include "platform/forms.h"
+#include "forms.h"
+#include "frmSetColor.h"
+#include "frmSetRelode.h"
+#include "frmTate.h"
+#include "frmYoko.h"
 
 namespace plumbmark {
 

@@ -1,0 +1,112 @@
+#include "win32_backend.h"
+
+#include <exception>
+
+#include "dialog_window.h"
+#include "form_window.h"
+#include "keyboard_focus.h"
+#include "line_window.h"
+#include "message_box.h"
+#include "message_loop.h"
+#include "profile_access.h"
+#include "program_path.h"
+#include "system_error.h"
+
+namespace plumbmark::win32 {
+
+static_assert(forms::kSwpNoSize == SWP_NOSIZE && forms::kSwpNoMove == SWP_NOMOVE &&
+                  forms::kSwpNoActivate == SWP_NOACTIVATE &&
+                  forms::kSwpShowWindow == SWP_SHOWWINDOW,
+              "the forms layer numbers SetWindowPos flags as the system does");
+
+Win32Backend::Win32Backend(HINSTANCE instance)
+    : instance_(instance), windowClass_(instance, &FormWindow::WindowProc) {
+  // The standard controls the dialogs are made of.
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+}
+
+// A form with a border is a dialog; a borderless one is a line.
+std::unique_ptr<forms::FormPeer> Win32Backend::CreatePeer(forms::Form& form) {
+  if (form.design().border == forms::BorderStyle::kFixedToolWindow) {
+    return std::make_unique<DialogWindow>(*this, form);
+  }
+  return std::make_unique<LineWindow>(*this, form);
+}
+
+int Win32Backend::RunMessageLoop() {
+  int exitCode = 0;
+  try {
+    exitCode = win32::RunMessageLoop(windowClass_);
+  } catch (const std::exception& error) {
+    Fail(error.what());
+  }
+  return failed_ ? kFailureExitCode : exitCode;
+}
+
+void Win32Backend::Quit() { PostQuitMessage(0); }
+
+void Win32Backend::Fail(std::string_view what) noexcept {
+  if (failed_) return;
+  failed_ = true;
+  ReportFatal(what);
+  PostQuitMessage(kFailureExitCode);
+}
+
+HWND Win32Backend::StartupWindow() const {
+  forms::Form* startup = app_ != nullptr ? app_->startupForm() : nullptr;
+  if (startup == nullptr || !startup->loaded() || startup->peer() == nullptr) return nullptr;
+  return ToHwnd(startup->peer()->Handle());
+}
+
+void Win32Backend::HandKeyboardBack(HWND preferred, HWND closing) {
+  if (app_ == nullptr || app_->ended() || failed_) return;
+  HandKeyboardTo({preferred, StartupWindow()}, closing, windowClass_);
+}
+
+// A modal box owned by the active form (the start-up form otherwise); while
+// it is open the timer keeps ticking, and afterwards the keyboard goes back.
+void Win32Backend::ShowMessageBox(const std::string& text, std::int32_t style,
+                                  const std::string& title) {
+  HWND active = GetActiveWindow();
+  HWND owner = windowClass_.IsOurs(active) ? active : StartupWindow();
+  const int result = ShowModalMessageBox(owner, windowClass_, text, style, title);
+  // NOTE: ending the program while the box is open destroys its owner and
+  // with it the box, which then reports failure; that is no error.
+  if (result == 0 && !app_->ended()) throw SystemError("MessageBoxW");
+  // NOTE: Wine does not always give the keyboard back to the owner.
+  HandKeyboardBack(owner);
+}
+
+std::string Win32Backend::AppPath() { return ProgramFolder(); }
+
+void Win32Backend::NoteDisplayChange() {
+  if (screen_.Refresh() && app_ != nullptr) app_->RaiseDisplayChange();
+}
+
+bool Win32Backend::GetCursorPos(std::int32_t& x, std::int32_t& y) {
+  POINT point{};
+  if (!::GetCursorPos(&point)) return false;
+  x = point.x;
+  y = point.y;
+  return true;
+}
+
+bool Win32Backend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x,
+                                std::int32_t y, std::int32_t cx, std::int32_t cy,
+                                std::int32_t flags) {
+  return ::SetWindowPos(ToHwnd(hWnd), ToHwnd(insertAfter), x, y, cx, cy,
+                        static_cast<UINT>(flags)) != FALSE;
+}
+
+std::int32_t Win32Backend::ReadProfileInt(const std::string& section, const std::string& key,
+                                          std::int32_t fallback, const std::string& file) {
+  return win32::ReadProfileInt(section, key, fallback, file);
+}
+
+bool Win32Backend::WriteProfileValue(const std::string& section, const std::string& key,
+                                     const std::string& value, const std::string& file) {
+  return win32::WriteProfileValue(section, key, value, file);
+}
+
+}  // namespace plumbmark::win32
