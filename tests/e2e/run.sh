@@ -1,26 +1,22 @@
 #!/usr/bin/env bash
 # End-to-end tests: plumbmark.exe under Wine, each scenario on an X server of
-# its own. Takes the exe from PLUMBMARK_EXE (default: the mingw build), builds
-# the Win32 probe into build/e2e-probe, runs tests/e2e/*_test.py and ends with
-# "N passed, M failed". Installs nothing. Failed scenarios leave their screen
-# in build/e2e-artifacts.
+# its own. Takes the exe from PLUMBMARK_EXE and the Win32 probe from
+# PLUMBMARK_E2E_PROBE (default: both from the mingw build, targets plumbmark
+# and win_probe), runs tests/e2e/*_test.py and ends with "N passed, M failed".
+# Installs and builds nothing. Failed scenarios leave their screen in
+# build/e2e-artifacts.
 set -uo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 export PLUMBMARK_EXE=${PLUMBMARK_EXE:-$repo/build/mingw/src/platform/win32/plumbmark.exe}
-export PLUMBMARK_E2E_PROBE=$repo/build/e2e-probe/win_probe.exe
+export PLUMBMARK_E2E_PROBE=${PLUMBMARK_E2E_PROBE:-$repo/build/mingw/tests/e2e/probe/win_probe.exe}
 export PLUMBMARK_E2E_ARTIFACTS=$repo/build/e2e-artifacts
 
 fail() { echo "e2e: $*" >&2; echo "0 passed, 1 failed"; exit 2; }
-for tool in python3 Xvfb Xephyr Xorg openbox xdotool xprop import wine wineserver \
-  x86_64-w64-mingw32-g++; do
+for tool in python3 Xvfb Xephyr Xorg openbox xdotool xprop import wine wineserver; do
   command -v "$tool" >/dev/null || fail "missing $tool"
 done
 [[ -f $PLUMBMARK_EXE ]] || fail "no program at $PLUMBMARK_EXE"
-mkdir -p "${PLUMBMARK_E2E_PROBE%/*}"
-[[ $PLUMBMARK_E2E_PROBE -nt $repo/tests/e2e/probe/win_probe.cpp ]] ||
-  x86_64-w64-mingw32-g++ -std=c++20 -O2 -Wall -Wextra -municode -static -s \
-    "$repo/tests/e2e/probe/win_probe.cpp" -lgdi32 -lversion -o "$PLUMBMARK_E2E_PROBE" ||
-  fail "the probe did not build"
+[[ -f $PLUMBMARK_E2E_PROBE ]] || fail "no probe at $PLUMBMARK_E2E_PROBE"
 rm -rf "$PLUMBMARK_E2E_ARTIFACTS"
 
 # The run's folder holds its Wine prefixes, the tests' own folders and every
