@@ -1,10 +1,8 @@
-// The layers beneath the program: the numeric rules, the forms layer's own
-// semantics on a small form of the test's own, and where the Win32 backend
-// puts a line's real window.
+// The layers beneath the program: the numeric rules and the forms layer's
+// own semantics on a small form of the test's own.
 #include <cmath>
 #include <functional>
 
-#include "line_placement.h"
 #include "numeric.h"
 #include "program_fixture.h"
 
@@ -145,32 +143,6 @@ TEST_F(FormsTest, DisplayRulesRoundAndClamp) {
     EXPECT_EQ(forms::DisplayColor(static_cast<std::int32_t>(c.color)), c.shown)
         << std::hex << c.color;
   }
-}
-
-TEST(LinePlacement, KeepsOneRealPixelOnTheDesktopAndShowsNothingThere) {
-  const PixelRect desktop{0, 0, 1280, 800};
-  const struct {
-    const char* name;
-    PixelRect wanted, window;
-    bool showsNothing;
-  } cases[] = {
-      {"vertical line", {301, 0, 5, 800}, {301, 0, 5, 800}, false},
-      {"horizontal line", {0, 201, 1280, 5}, {0, 201, 1280, 5}, false},
-      {"hidden vertical", {301, 0, 0, 800}, {301, 0, 1, 800}, true},
-      {"hidden horizontal", {0, 201, 1280, 0}, {0, 201, 1280, 1}, true},
-      {"past the right edge", {1280, 0, 5, 800}, {1279, 0, 5, 800}, true},
-      {"past the bottom edge", {0, 800, 1280, 5}, {0, 799, 1280, 5}, true},
-      {"partly past the right edge", {1278, 0, 5, 800}, {1278, 0, 5, 800}, false},
-      {"far left", {-40, 0, 5, 800}, {-4, 0, 5, 800}, true},
-      {"hidden and past the edge", {1280, 0, 0, 800}, {1279, 0, 1, 800}, true},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(win32::PlaceLine(c.wanted, desktop), (win32::LinePlacement{c.window, c.showsNothing}))
-        << c.name;
-  }
-  const PixelRect leftOfPrimary{-1920, 0, 3200, 1080};
-  EXPECT_EQ(win32::PlaceLine({-1000, 0, 5, 1080}, leftOfPrimary),
-            (win32::LinePlacement{{-1000, 0, 5, 1080}, false}));
 }
 
 }  // namespace

@@ -1,0 +1,123 @@
+// The Win32 backend's pure helpers: the screen from any arrangement of
+// monitors, where a line's real window goes, UTF-8/UTF-16 text and the
+// program's folder from its path.
+#include "desktop.h"
+#include "line_placement.h"
+#include "module_path.h"
+#include "program_fixture.h"
+#include "wide_text.h"
+
+namespace plumbmark::testing {
+namespace {
+
+using win32::MonitorState;
+
+// The primary's size and scaling, and a desktop from the leftmost to the
+// rightmost and the topmost to the lowest monitor edge.
+TEST(Desktop, SpansEveryMonitorWhereverEachLies) {
+  const struct {
+    const char* name;
+    std::vector<MonitorState> monitors;
+    int width, height;
+    float twipsPerPixel;
+    PixelRect desktop;
+  } cases[] = {
+      {"one", {{{0, 0, 1920, 1080}, 96, true}}, 1920, 1080, 15, {0, 0, 1920, 1080}},
+      {"left of the primary",
+       {{{0, 0, 1920, 1080}, 144, true}, {{-1280, 100, 1280, 1024}, 96, false}},
+       1920,
+       1080,
+       10,
+       {-1280, 0, 3200, 1124}},
+      {"above, primary listed last",
+       {{{-200, -900, 1600, 900}, 120, false}, {{0, 0, 1024, 768}, 120, true}},
+       1024,
+       768,
+       12,
+       {-200, -900, 1600, 1668}},
+      {"stacked below and right",
+       {{{0, 0, 800, 600}, 0, true}, {{300, 600, 1024, 768}, 96, false}},
+       800,
+       600,
+       15,
+       {0, 0, 1324, 1368}},
+      {"none marked primary",
+       {{{10, 20, 640, 480}, 168, false}},
+       640,
+       480,
+       1440.0f / 168,
+       {10, 20, 640, 480}},
+  };
+  for (const auto& c : cases) {
+    const forms::ScreenMetrics screen = win32::ScreenOf(c.monitors);
+    EXPECT_EQ((std::tuple{screen.widthPixels, screen.heightPixels, screen.twipsPerPixelX,
+                          screen.twipsPerPixelY}),
+              (std::tuple{c.width, c.height, c.twipsPerPixel, c.twipsPerPixel}))
+        << c.name;
+    EXPECT_EQ(screen.desktop, c.desktop) << c.name;
+  }
+}
+
+TEST(LinePlacement, KeepsOneRealPixelOnTheDesktopAndShowsNothingThere) {
+  const PixelRect desktop{0, 0, 1280, 800};
+  const struct {
+    const char* name;
+    PixelRect wanted, window;
+    bool showsNothing;
+  } cases[] = {
+      {"vertical line", {301, 0, 5, 800}, {301, 0, 5, 800}, false},
+      {"horizontal line", {0, 201, 1280, 5}, {0, 201, 1280, 5}, false},
+      {"hidden vertical", {301, 0, 0, 800}, {301, 0, 1, 800}, true},
+      {"hidden horizontal", {0, 201, 1280, 0}, {0, 201, 1280, 1}, true},
+      {"past the right edge", {1280, 0, 5, 800}, {1279, 0, 5, 800}, true},
+      {"past the bottom edge", {0, 800, 1280, 5}, {0, 799, 1280, 5}, true},
+      {"partly past the right edge", {1278, 0, 5, 800}, {1278, 0, 5, 800}, false},
+      {"far left", {-40, 0, 5, 800}, {-4, 0, 5, 800}, true},
+      {"hidden and past the edge", {1280, 0, 0, 800}, {1279, 0, 1, 800}, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(win32::PlaceLine(c.wanted, desktop), (win32::LinePlacement{c.window, c.showsNothing}))
+        << c.name;
+  }
+  const PixelRect leftOfPrimary{-1920, 0, 3200, 1080};
+  EXPECT_EQ(win32::PlaceLine({-1000, 0, 5, 1080}, leftOfPrimary),
+            (win32::LinePlacement{{-1000, 0, 5, 1080}, false}));
+}
+
+// UTF-16 code units (as the system's wide strings hold them) and WTF-8.
+TEST(WideText, KeepsEveryCodePointAndEvenALoneSurrogate) {
+  const std::pair<std::wstring, std::string> cases[] = {
+      {L"C:\\Tools", "C:\\Tools"},
+      {{0x7DDA, L' ', 0x3A9}, "線 Ω"},
+      {{0xD83D, 0xDE00}, "\xF0\x9F\x98\x80"},         // an emoji, outside the first plane
+      {{0xD842, 0xDFB7, L'x'}, "\xF0\xA0\xAE\xB7x"},  // a rare CJK character
+      {{0xD800, L'a'},
+       "\xED\xA0\x80"
+       "a"},                       // a lone high surrogate
+      {{0xDC00}, "\xED\xB0\x80"},  // a lone low surrogate
+  };
+  for (const auto& [wide, narrow] : cases) {
+    EXPECT_EQ(win32::NarrowText(wide), narrow);
+    EXPECT_EQ(win32::WideText(narrow), wide);
+  }
+  // Malformed, overlong and out-of-range forms each become U+FFFD.
+  const std::pair<std::string, std::wstring> malformed[] = {
+      {"\x80", {0xFFFD}},
+      {"\xC0\xAF", {0xFFFD, 0xFFFD}},
+      {"\xE7\xB7", {0xFFFD, 0xFFFD}},
+      {"\xF4\x90\x80\x80", {0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD}}};
+  for (const auto& [narrow, wide] : malformed) EXPECT_EQ(win32::WideText(narrow), wide);
+}
+
+TEST(ModulePath, TheFolderKeepsItsBackslashOnlyAtADrivesRoot) {
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"C:\\Tools\\plumbmark.exe", L"C:\\Tools"},
+      {L"C:\\plumbmark.exe", L"C:\\"},
+      {L"\\\\?\\C:\\plumbmark.exe", L"\\\\?\\C:\\"},
+      {L"\\\\server\\share\\p.exe", L"\\\\server\\share"},
+      {L"plumbmark.exe", L""}};
+  for (const auto& [module, folder] : cases) EXPECT_EQ(win32::FolderOfModule(module), folder);
+}
+
+}  // namespace
+}  // namespace plumbmark::testing
