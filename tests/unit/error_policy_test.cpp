@@ -34,6 +34,24 @@ TEST_F(ErrorPolicyTest, AFailingTickKeepsItsFirstStepAndTheNextTickRuns) {
   EXPECT_EQ(yoko.Top(), 11 * 15.0f);
 }
 
+// Ticks go on while a box is open: a failure that persists is reported in
+// one box, never in a box inside it, and again after it closed.
+TEST_F(ErrorPolicyTest, APersistingFailureOpensOneErrorBoxAtATime) {
+  ASSERT_TRUE(Start());
+  int depth = 0, deepest = 0;
+  backend.onMessageBox = [&](const auto&) {
+    deepest = std::max(deepest, ++depth);
+    if (depth < 3) backend.AdvanceTime(1000);  // bounded, should boxes nest
+    --depth;
+  };
+  SetFactor(3e38f);  // (x + 1) pixels overflow a single at every tick
+  MoveAndTick(5, 5);
+  EXPECT_EQ(deepest, 1);
+  EXPECT_EQ(backend.messageBoxes, (Boxes{{kOverflow, kCritical, "Plumbmark"}}));
+  backend.AdvanceTime(100);
+  EXPECT_EQ(backend.messageBoxes.size(), 2u);
+}
+
 TEST_F(ErrorPolicyTest, TrackingGoesOnWhileAMessageBoxHoldsTheKeys) {
   ASSERT_TRUE(Start());
   backend.onMessageBox = [&](const auto&) {

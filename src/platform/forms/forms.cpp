@@ -352,8 +352,19 @@ void Application::Dispatch(Handler&& handler, bool endOnError) {
   }
 }
 
+// At most one error box at a time: the timer keeps ticking while a box is
+// open, and a failure that persists would otherwise open one box inside the
+// other at every tick until the stack runs out. The open box has told the user.
 void Application::Report(const RuntimeError& error) {
-  MsgBox(ReportText(error), kMsgBoxCritical, kErrorTitle);
+  if (reporting_) return;
+  reporting_ = true;
+  try {
+    MsgBox(ReportText(error), kMsgBoxCritical, kErrorTitle);
+  } catch (...) {
+    reporting_ = false;
+    throw;
+  }
+  reporting_ = false;
 }
 
 void Application::Shutdown() {

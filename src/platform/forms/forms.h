@@ -301,6 +301,7 @@ class Application {
   Form* startup_ = nullptr;
   float twipsPerPixel_ = 0;  // the factor as of start-up or the last display change
   bool ended_ = false;
+  bool reporting_ = false;  // an error box is open
 };
 
 }  // namespace plumbmark::forms

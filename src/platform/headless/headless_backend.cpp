@@ -124,7 +124,7 @@ void HeadlessBackend::AdvanceTime(std::int64_t milliseconds) {
     ++ticks_;
     app().RaiseTick(timer);
   }
-  now_ = until;
+  now_ = std::max(now_, until);  // a box opened meanwhile may have moved time on
 }
 
 void HeadlessBackend::PressKey(std::int16_t keyCode, std::int16_t shift, int repeats) {
