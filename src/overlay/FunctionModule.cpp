@@ -14,12 +14,6 @@ float PixelsToTwips(forms::Application& app, const std::int16_t& pixels) {
   return num::MultiplySingle(factor, static_cast<float>(pixels));
 }
 
-API_GetCursorPos::POINTAPI CursorPosition(forms::Application& app) {
-  API_GetCursorPos::POINTAPI point{0, 0};
-  API_GetCursorPos::GetCursorPos(app, point);
-  return point;
-}
-
 double CursorLineLeft(forms::Application& app, const API_GetCursorPos::POINTAPI& pointer) {
   const double factor = app.Screen.TwipsPerPixelX();
   return factor * static_cast<double>(pointer.x) + PixelsToTwips(app, kOnePixel);

@@ -13,9 +13,6 @@ namespace plumbmark::FunctionModule {
 // rounded to single precision.
 float PixelsToTwips(forms::Application& app, const std::int16_t& pixels);
 
-// The pointer position in pixels; a failed read gives (0, 0).
-API_GetCursorPos::POINTAPI CursorPosition(forms::Application& app);
-
 // The left edge for the vertical line: one pixel right of the pointer, in
 // twips, (x + 1) * TwipsPerPixelX.
 double CursorLineLeft(forms::Application& app, const API_GetCursorPos::POINTAPI& pointer);

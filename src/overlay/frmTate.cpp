@@ -108,8 +108,11 @@ void FrmTate::Form_DisplayChange(float previousTwipsPerPixel) {
 }
 
 // One pointer reading places both lines, so they always cross at one point.
+// When the pointer cannot be read (the lock screen or a UAC prompt has the
+// input desktop) the lines stay where they are instead of jumping to (0, 0).
 void FrmTate::getMousePos_Timer() {
-  const API_GetCursorPos::POINTAPI pointer = FunctionModule::CursorPosition(app());
+  API_GetCursorPos::POINTAPI pointer;
+  if (API_GetCursorPos::GetCursorPos(app(), pointer) == 0) return;
   SetLeft(num::ToSingle(FunctionModule::CursorLineLeft(app(), pointer)));
   frmYoko_.SetTop(num::ToSingle(FunctionModule::CursorLineTop(app(), pointer)));
 }

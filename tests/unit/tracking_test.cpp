@@ -29,11 +29,14 @@ TEST_F(TrackingTest, LinesStartOnePixelPastThePointerAtEveryFactor) {
     EXPECT_EQ(tate.Left(), c.left) << c.factor << " " << c.x;
     EXPECT_EQ(yoko.Top(), c.top) << c.factor << " " << c.y;
   }
-  backend.SetPointerReadable(false);  // a failed read places the lines as for (0, 0)
-  backend.AdvanceTime(100);
-  EXPECT_EQ(tate.Left(), 10);
-  EXPECT_EQ(yoko.Top(), 10);
+  backend.SetPointerReadable(false);  // the lines stay where the last reading put them
+  MoveAndTick(500, 600);
+  EXPECT_EQ(tate.Left(), 327680);
+  EXPECT_EQ(yoko.Top(), 400010);
   EXPECT_TRUE(backend.messageBoxes.empty());
+  backend.SetPointerReadable(true);
+  backend.AdvanceTime(100);
+  EXPECT_EQ(tate.Left(), 5010);
 }
 
 TEST_F(TrackingTest, TicksFollowTheIntervalWhichAppliesAtOnce) {
