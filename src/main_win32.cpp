@@ -5,6 +5,7 @@
 #include "forms.h"
 #include "program.h"
 #include "system_error.h"
+#include "system_library.h"
 #include "win32_backend.h"
 #include "windows_api.h"
 
@@ -24,6 +25,7 @@ int Run(HINSTANCE instance) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
+  plumbmark::win32::HardenDllSearch();
   try {
     return Run(instance);
   } catch (const std::exception& error) {

@@ -102,3 +102,13 @@ class Dialogs(PlumbmarkTest):
         s.open_dialog(program, "i", INTERVAL)
         self.assert_dialog(s.probe(), INTERVAL, INTERVALS, 4, [(159, 97), (159, 98)],
                            ["/ms", "更新時間変更"])
+
+    def test_in_a_dark_high_contrast_scheme_the_interval_dialogs_label_reads(self):
+        s = self.session(colors={"ButtonFace": "0 0 0", "ButtonText": "255 255 0"})
+        program = s.start(Look(700, 500))
+        s.open_dialog(program, "i", INTERVAL)
+        left, top, right, bottom = s.probe().find(INTERVAL).controls_of("Static")[0].rect
+        s.screenshot()
+        text = [(x, y) for y in range(top, bottom) for x in range(left, right)
+                if s.pixel(x, y) == 0xFFFF00]
+        self.assertTrue(text, "the label's text is not drawn in the scheme's button text colour")

@@ -113,7 +113,7 @@ class Session:
     line windows are self.lines (vertical, horizontal) once start() has seen them."""
 
     def __init__(self, test, window_manager=True, dpi=96, folder="app", display=True,
-                 screen="one monitor"):
+                 screen="one monitor", colors=None):
         self.test, self.processes, self.programs, self.shot = test, [], [], b""
         self.dir = Path(tempfile.mkdtemp(dir=WORK / "tests"))
         LIVE.add(self)
@@ -129,6 +129,11 @@ class Session:
                             "openbox did not start")
         self.prefix = self.dir / "prefix"
         copy_prefix(prefix_template(dpi), self.prefix)
+        for name, value in (colors or {}).items():  # system colours, "R G B"
+            run(["wine", "reg", "add", r"HKCU\Control Panel\Colors", "/v", name, "/d", value,
+                 "/f"], wine_env(self.prefix)).check_returncode()
+        if colors:  # Wine reads them when its server starts
+            run(["wineserver", "-w"], wine_env(self.prefix))
         self.folder = self.dir / folder
         self.folder.mkdir(parents=True)
         shutil.copy(EXE, self.folder / "plumbmark.exe")
@@ -241,12 +246,14 @@ class Session:
         """A pixel of the last screenshot as 0xRRGGBB."""
         return int.from_bytes(self.shot[3 * (y * WIDTH + x):][:3], "big")
 
+    def screenshot(self):
+        self.shot = run(["import", "-window", "root", "-depth", "8", "rgb:-"], self.xenv()).stdout
+        return self.shot
+
     def wait_for_look(self, look, covered=(), deadline=REACTION):
         """Polls the screen until it shows the look pixel for pixel outside covered areas."""
         def shown():
-            self.shot = run(["import", "-window", "root", "-depth", "8", "rgb:-"],
-                            self.xenv()).stdout
-            return look.picture(self.shot, covered) == self.shot
+            return look.picture(self.screenshot(), covered) == self.shot
         if not poll(shown, deadline):
             folder = ARTIFACTS / self.test.id()
             folder.mkdir(parents=True, exist_ok=True)

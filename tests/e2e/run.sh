@@ -12,7 +12,8 @@ export PLUMBMARK_E2E_PROBE=${PLUMBMARK_E2E_PROBE:-$repo/build/mingw/tests/e2e/pr
 export PLUMBMARK_E2E_ARTIFACTS=$repo/build/e2e-artifacts
 
 fail() { echo "e2e: $*" >&2; echo "0 passed, 1 failed"; exit 2; }
-for tool in python3 Xvfb Xephyr Xorg openbox xdotool xprop import wine wineserver; do
+for tool in python3 Xvfb Xephyr Xorg openbox xdotool xprop import wine wineserver \
+  x86_64-w64-mingw32-objdump; do
   command -v "$tool" >/dev/null || fail "missing $tool"
 done
 [[ -f $PLUMBMARK_EXE ]] || fail "no program at $PLUMBMARK_EXE"

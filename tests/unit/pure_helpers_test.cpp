@@ -1,8 +1,9 @@
 // The Win32 backend's pure helpers: the screen from any arrangement of
-// monitors, where a line's real window goes, UTF-8/UTF-16 text and the
-// program's folder from its path.
+// monitors, where a line's real window goes, the single-instance lock's
+// answer, UTF-8/UTF-16 text and the program's folder from its path.
 #include "desktop.h"
 #include "line_placement.h"
+#include "lock_answer.h"
 #include "module_path.h"
 #include "program_fixture.h"
 #include "wide_text.h"
@@ -82,6 +83,21 @@ TEST(LinePlacement, KeepsOneRealPixelOnTheDesktopAndShowsNothingThere) {
   const PixelRect leftOfPrimary{-1920, 0, 3200, 1080};
   EXPECT_EQ(win32::PlaceLine({-1000, 0, 5, 1080}, leftOfPrimary),
             (win32::LinePlacement{{-1000, 0, 5, 1080}, false}));
+}
+
+// A lock that existed, or that we may not open (a copy running elevated or
+// as another user made it), is another copy; another error is a failure.
+TEST(LockAnswer, AnExistingOrForbiddenLockIsAnotherCopy) {
+  using win32::LockAnswer;
+  const std::tuple<bool, std::uint32_t, LockAnswer> cases[] = {
+      {true, 0, LockAnswer::kOurs},
+      {true, win32::kErrorAlreadyExists, LockAnswer::kAnotherCopy},
+      {false, win32::kErrorAccessDenied, LockAnswer::kAnotherCopy},
+      {false, 6, LockAnswer::kFailed},  // the name taken by another kind of object
+      {false, 0, LockAnswer::kFailed}};
+  for (const auto& [opened, error, answer] : cases) {
+    EXPECT_EQ(win32::ReadLockAnswer(opened, error), answer) << opened << " " << error;
+  }
 }
 
 // UTF-16 code units (as the system's wide strings hold them) and WTF-8.

@@ -127,9 +127,12 @@ void DialogWindow::FocusLastControl() {
   if (target != nullptr) SetFocus(target);
 }
 
-// Labels and buttons are drawn on the dialog's own background.
+// Labels and buttons are drawn on the dialog's own background, the system's
+// button face, with the text colour that goes with it, so that the text
+// reads in a high-contrast scheme too.
 LRESULT DialogWindow::OnControlColor(HDC dc) const {
   SetBkColor(dc, BackgroundColor());
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   return reinterpret_cast<LRESULT>(BackgroundBrush());
 }
 

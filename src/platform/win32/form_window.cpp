@@ -129,22 +129,34 @@ LRESULT FormWindow::OnEraseBackground(HWND window, HDC dc) const {
   return 1;
 }
 
-// Showing also activates, as the forms layer does right after anyway.
+// Shown and hidden through SetWindowPos, not ShowWindow: Windows may replace
+// a program's first ShowWindow with the show state its launcher asked for
+// ("Run: Maximized" in a shortcut). Showing also activates, as the forms
+// layer does right after anyway.
 // NOTE: Wine 8 tells the X window manager about an activation only when a
 // window is mapped; a window first shown inactive stays inactive for the
 // window manager, whose own keys (Alt+F4) then go to another window.
 void FormWindow::VisibleChanged() {
-  ShowWindow(window_.get(), form_.visible() ? SW_SHOW : SW_HIDE);
+  const UINT show =
+      form_.visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER;
+  if (!SetWindowPos(window_.get(), HWND_TOP, 0, 0, 0, 0, show | SWP_NOMOVE | SWP_NOSIZE)) {
+    throw SystemError("SetWindowPos");
+  }
+  KeepRestored();
 }
 
 void FormWindow::Activate() {
   HWND window = window_.get();
-  if (IsIconic(window)) {
-    ShowWindow(window, SW_RESTORE);
-  } else if (!IsWindowVisible(window)) {
-    ShowWindow(window, SW_SHOW);
-  }
-  BringToForeground(window);
+  KeepRestored();
+  if (!IsWindowVisible(window)) VisibleChanged();
+  BringToForeground(window, backend_.StartupWindow());
+}
+
+// A form's window is never minimised or maximised: its size and place come
+// from the form alone. SW_SHOWNOACTIVATE restores either state in place.
+void FormWindow::KeepRestored() {
+  HWND window = window_.get();
+  if (IsIconic(window) || IsZoomed(window)) ShowWindow(window, SW_SHOWNOACTIVATE);
 }
 
 LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

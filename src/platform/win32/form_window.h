@@ -43,6 +43,8 @@ class FormWindow : public forms::FormPeer {
   // derived destructor calls it first: the window goes before what it uses.
   void Destroy();
   void ApplyPaint();
+  // Puts a minimised or maximised window back as it was.
+  void KeepRestored();
   void StartTimers();
   HBRUSH BackgroundBrush() const;
   COLORREF BackgroundColor() const;

@@ -8,7 +8,7 @@ namespace plumbmark::win32 {
 
 class InstanceLock {
  public:
-  // Takes the session's lock now, or notes that another copy holds it.
+  // Takes the lock now, or notes that another copy holds it.
   InstanceLock();
 
   // True when another copy held the lock first; a lock that could not be
@@ -17,6 +17,7 @@ class InstanceLock {
 
  private:
   UniqueHandle mutex_;
+  const char* call_ = "CreateMutexExW";  // the call whose error decides
   DWORD error_ = ERROR_SUCCESS;
 };
 

@@ -1,17 +1,23 @@
 #include "keyboard_focus.h"
 
 namespace plumbmark::win32 {
+namespace {
 
-void BringToForeground(HWND window) {
+// Flashes the taskbar button until the window comes to the foreground.
+void FlashTaskbarButton(HWND window) {
+  if (window == nullptr) return;
+  FLASHWINFO flash{sizeof(flash), window, FLASHW_TRAY | FLASHW_TIMERNOFG, 0, 0};
+  FlashWindowEx(&flash);
+}
+
+}  // namespace
+
+// NOTE: never joins another program's input queue (AttachThreadInput) to
+// force the foreground: the keys the user types there would become our
+// commands, and a hung program in front would hang ours.
+void BringToForeground(HWND window, HWND taskbarWindow) {
   if (GetForegroundWindow() != window && !SetForegroundWindow(window)) {
-    // NOTE: only the process that owns the foreground may hand it on; when
-    // another program holds it, share its input state for the one call.
-    const DWORD ours = GetCurrentThreadId();
-    const DWORD theirs = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
-    if (theirs != 0 && theirs != ours && AttachThreadInput(ours, theirs, TRUE)) {
-      SetForegroundWindow(window);
-      AttachThreadInput(ours, theirs, FALSE);
-    }
+    FlashTaskbarButton(taskbarWindow);
   }
   if (GetActiveWindow() != window) SetActiveWindow(window);
   HWND focus = GetFocus();
@@ -19,11 +25,11 @@ void BringToForeground(HWND window) {
 }
 
 void HandKeyboardTo(std::initializer_list<HWND> candidates, HWND closing,
-                    const WindowClass& formClass) {
+                    const WindowClass& formClass, HWND taskbarWindow) {
   for (HWND candidate : candidates) {
     if (candidate != closing && formClass.IsOurs(candidate) && IsWindowVisible(candidate) &&
         IsWindowEnabled(candidate)) {
-      BringToForeground(candidate);
+      BringToForeground(candidate, taskbarWindow);
       return;
     }
   }

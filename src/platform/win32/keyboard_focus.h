@@ -8,13 +8,16 @@
 
 namespace plumbmark::win32 {
 
-// Makes `window` the foreground window and gives it the keyboard, even when
-// the system's foreground rules would refuse it to this process.
-void BringToForeground(HWND window);
+// Asks Windows once to make `window` the foreground window, then gives it
+// the keyboard within our own thread. Windows refuses the foreground to a
+// program the user is not using (started by a script or the Startup folder,
+// or while the user went on elsewhere): then `taskbarWindow`'s button
+// flashes, and the user's click or the button gives the keyboard over.
+void BringToForeground(HWND window, HWND taskbarWindow);
 
 // Gives the keyboard to the first of `candidates` that is one of our shown,
 // enabled windows and not `closing`; nothing when none is.
 void HandKeyboardTo(std::initializer_list<HWND> candidates, HWND closing,
-                    const WindowClass& formClass);
+                    const WindowClass& formClass, HWND taskbarWindow);
 
 }  // namespace plumbmark::win32

@@ -35,6 +35,17 @@ bool IsKeyboardMenuCommand(WPARAM wParam, LPARAM lParam) {
   return (wParam & 0xFFF0) == SC_KEYMENU && lParam == 0;
 }
 
+// The system menu stays, but a line is never minimised or maximised from
+// it (Alt+Space) or from the shell; nothing would ever restore it.
+bool IsMinimizeOrMaximize(WPARAM wParam) {
+  const WPARAM command = wParam & 0xFFF0;
+  return command == SC_MINIMIZE || command == SC_MAXIMIZE;
+}
+
+// Posted to put a line back after something minimised or maximised it
+// without asking (another program's ShowWindow).
+constexpr UINT kKeepRestoredMessage = WM_APP;
+
 }  // namespace
 
 // Creates the hidden window at its place on the desktop, then its colour,
@@ -120,8 +131,24 @@ void LineWindow::SetShowsNothing(bool showsNothing) {
 }
 
 LRESULT LineWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SYSCOMMAND && IsKeyboardMenuCommand(wParam, lParam)) return 0;
-  if (message == WM_WINDOWPOSCHANGED) OnWindowPosChanged(*reinterpret_cast<WINDOWPOS*>(lParam));
+  switch (message) {
+    case WM_SYSCOMMAND:
+      if (IsKeyboardMenuCommand(wParam, lParam) || IsMinimizeOrMaximize(wParam)) return 0;
+      break;
+    case WM_SIZE:
+      if (wParam == SIZE_MINIMIZED || wParam == SIZE_MAXIMIZED) {
+        PostMessageW(window, kKeepRestoredMessage, 0, 0);
+      }
+      break;
+    case kKeepRestoredMessage:
+      KeepRestored();
+      return 0;
+    case WM_WINDOWPOSCHANGED:
+      OnWindowPosChanged(*reinterpret_cast<WINDOWPOS*>(lParam));
+      break;
+    default:
+      break;
+  }
   return FormWindow::OnMessage(window, message, wParam, lParam);
 }
 

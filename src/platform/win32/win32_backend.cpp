@@ -61,7 +61,7 @@ HWND Win32Backend::StartupWindow() const {
 
 void Win32Backend::HandKeyboardBack(HWND preferred, HWND closing) {
   if (app_ == nullptr || app_->ended() || failed_) return;
-  HandKeyboardTo({preferred, StartupWindow()}, closing, windowClass_);
+  HandKeyboardTo({preferred, StartupWindow()}, closing, windowClass_, StartupWindow());
 }
 
 // A modal box owned by the active form (the start-up form otherwise); while

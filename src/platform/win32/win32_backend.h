@@ -45,6 +45,9 @@ class Win32Backend final : public forms::Backend {
   // Gives the keyboard to `preferred` when it is still one of our usable
   // windows, otherwise to the start-up form's window; never to `closing`.
   void HandKeyboardBack(HWND preferred, HWND closing = nullptr);
+  // The start-up form's window, which has the taskbar button; null before
+  // it exists and after it closed.
+  HWND StartupWindow() const;
 
   // forms::Backend
   std::unique_ptr<forms::FormPeer> CreatePeer(forms::Form& form) override;
@@ -64,8 +67,6 @@ class Win32Backend final : public forms::Backend {
   void Quit() override;
 
  private:
-  HWND StartupWindow() const;
-
   HINSTANCE instance_;
   forms::Application* app_ = nullptr;
   ScreenCache screen_;

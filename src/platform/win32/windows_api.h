@@ -6,5 +6,6 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <imm.h>
+#include <sddl.h>
 #include <shellscalingapi.h>
 // clang-format on

@@ -3,8 +3,9 @@
 // title and every visible top-level window of other processes with its child
 // controls; with "version EXE" it prints the exe's version block and icon
 // groups; with "mode WIDTH HEIGHT" it sets the primary display's mode as the
-// system's display settings do and prints the DISP_CHANGE_* result. One
-// tab-separated record a line, UTF-8.
+// system's display settings do and prints the DISP_CHANGE_* result; with
+// "minimize TITLE HOW" it minimises or maximises that window (HOW: minimize,
+// maximize, sysminimize, sysmaximize). One tab-separated record a line, UTF-8.
 #include <windows.h>
 
 #include <cstdio>
@@ -154,11 +155,32 @@ LONG SetPrimaryDisplayMode(DWORD width, DWORD height) {
   return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
 }
 
+// Minimises or maximises another program's window as the system menu does
+// (WM_SYSCOMMAND) or as a program may (ShowWindow); prints its state right
+// after, then whether it was restored within five seconds.
+void Minimize(const wchar_t* title, const std::wstring& how) {
+  HWND window = FindWindowW(nullptr, title);
+  const bool maximize = how.find(L"maximize") != std::wstring::npos;
+  if (how.starts_with(L"sys")) {
+    Ask(window, WM_SYSCOMMAND, maximize ? SC_MAXIMIZE : SC_MINIMIZE);
+  } else {
+    ShowWindow(window, maximize ? SW_MAXIMIZE : SW_MINIMIZE);
+  }
+  const auto state = [&] {
+    return std::to_string(IsIconic(window)) + std::to_string(IsZoomed(window));
+  };
+  Print("after\t" + state());
+  for (int i = 0; i < 100 && state() != "00"; ++i) Sleep(50);
+  Print("restored\t" + std::to_string(state() == "00"));
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc == 3 && std::wstring(argv[1]) == L"version") {
     PrintVersion(argv[2]);
+  } else if (argc == 4 && std::wstring(argv[1]) == L"minimize") {
+    Minimize(argv[2], argv[3]);
   } else if (argc == 4 && std::wstring(argv[1]) == L"mode") {
     const LONG result = SetPrimaryDisplayMode(_wtoi(argv[2]), _wtoi(argv[3]));
     Print("mode\t" + std::to_string(result));
