@@ -46,12 +46,9 @@ NativeKind NativeKindOf(const forms::Control& control) {
 
 // The system's message font at `dpi`: what dialogs are written in.
 UniqueFont CreateMessageFont(UINT dpi) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi)) {
-    throw SystemError("SystemParametersInfoForDpi");
-  }
-  UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
+  LOGFONTW message{};
+  if (!MessageFontForDpi(message, dpi)) throw SystemError("SystemParametersInfoW");
+  UniqueFont font(CreateFontIndirectW(&message));
   if (!font) throw SystemError("CreateFontIndirectW");
   return font;
 }

@@ -31,12 +31,12 @@ void SetWindowRect(HWND window, int x, int y, const RECT& outer, UINT flags) {
 DialogWindow::DialogWindow(Win32Backend& backend, forms::Form& form)
     : FormWindow(backend, form),
       placed_(form.geometry()),
-      dpi_(backend.ScreenDpi()),
+      dpi_(backend.ScreenDpi()),  // until the window exists and has a monitor
       controls_(backend, form) {
   const RECT outer = OuterRect(kDialogStyle, kDialogExtendedStyle, dpi_);
   Create(kDialogStyle, kDialogExtendedStyle, CW_USEDEFAULT, CW_USEDEFAULT, Width(outer),
          Height(outer));
-  dpi_ = WindowDpi(hwnd(), dpi_);
+  dpi_ = WindowDpi(hwnd());
   // NOTE: the system widens a captioned window to its minimum tracking size
   // while creating it, before this peer can answer WM_GETMINMAXINFO (at
   // 144 DPI the interval dialog came out a pixel wider than designed); sized
@@ -54,9 +54,7 @@ RECT DialogWindow::OuterRect(DWORD style, DWORD exStyle, UINT dpi) const {
   const float twipsPerPixel = TwipsPerPixelAt(dpi);
   RECT rect{0, 0, std::max(0, forms::TwipsToPixels(placed_.width, twipsPerPixel)),
             std::max(0, forms::TwipsToPixels(placed_.height, twipsPerPixel))};
-  if (!AdjustWindowRectExForDpi(&rect, style, FALSE, exStyle, dpi)) {
-    throw SystemError("AdjustWindowRectExForDpi");
-  }
+  if (!AdjustWindowRectForDpi(rect, style, exStyle, dpi)) throw SystemError("AdjustWindowRectEx");
   return rect;
 }
 

@@ -1,5 +1,6 @@
 #include "line_window.h"
 
+#include "dpi.h"
 #include "resource_ids.h"
 #include "system_error.h"
 
@@ -21,7 +22,7 @@ DWORD LineExtendedStyle(const forms::FormDesign& design) {
 
 // The program icon at one of the system's icon sizes for `dpi`.
 UniqueIcon LoadProgramIcon(HINSTANCE instance, int metric, UINT dpi) {
-  const int size = GetSystemMetricsForDpi(metric, dpi);
+  const int size = SystemMetricForDpi(metric, dpi);
   UniqueIcon icon(static_cast<HICON>(
       LoadImageW(instance, MAKEINTRESOURCEW(IDI_PLUMBMARK), IMAGE_ICON, size, size, 0)));
   if (!icon) throw SystemError("LoadImageW");

@@ -1,6 +1,6 @@
 #include "monitors.h"
 
-#include "windows_api.h"
+#include "dpi.h"
 
 namespace plumbmark::win32 {
 namespace {
@@ -10,12 +10,10 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC /*dc*/, LPRECT /*clip*/, LPARAM l
   MONITORINFO info{};
   info.cbSize = sizeof(info);
   if (!GetMonitorInfoW(monitor, &info)) return TRUE;
-  UINT dpiX = 0, dpiY = 0;
-  if (FAILED(GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpiX, &dpiY))) dpiX = 0;
   const RECT& r = info.rcMonitor;
   reinterpret_cast<std::vector<MonitorState>*>(list)->push_back(
       MonitorState{{r.left, r.top, r.right - r.left, r.bottom - r.top},
-                   dpiX,
+                   MonitorDpi(monitor),
                    (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
   return TRUE;
 }
@@ -27,7 +25,7 @@ std::vector<MonitorState> CurrentMonitors() {
   EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
   if (monitors.empty()) {
     monitors.push_back(
-        {{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, 0, true});
+        {{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, SystemDpi(), true});
   }
   return monitors;
 }

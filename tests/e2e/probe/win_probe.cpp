@@ -65,8 +65,9 @@ std::string RectText(const RECT& r) {
 std::string ComboFields(HWND combo) {
   std::string fields = std::to_string(Ask(combo, CB_GETCURSEL));
   for (LRESULT i = 0, count = Ask(combo, CB_GETCOUNT); i < count; ++i) {
-    std::wstring item(static_cast<std::size_t>(Ask(combo, CB_GETLBTEXTLEN, i)) + 1, L'\0');
-    Ask(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+    std::wstring item(
+        static_cast<std::size_t>(Ask(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i))) + 1, L'\0');
+    Ask(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
     fields += "\t" + Field(item.c_str());
   }
   return fields;
@@ -182,7 +183,8 @@ int wmain(int argc, wchar_t** argv) {
   } else if (argc == 4 && std::wstring(argv[1]) == L"minimize") {
     Minimize(argv[2], argv[3]);
   } else if (argc == 4 && std::wstring(argv[1]) == L"mode") {
-    const LONG result = SetPrimaryDisplayMode(_wtoi(argv[2]), _wtoi(argv[3]));
+    const LONG result = SetPrimaryDisplayMode(static_cast<DWORD>(_wtoi(argv[2])),
+                                              static_cast<DWORD>(_wtoi(argv[3])));
     Print("mode\t" + std::to_string(result));
   } else {
     PrintWindows();

@@ -1,0 +1,50 @@
+#include "newer_functions.h"
+
+#include <string>
+
+namespace plumbmark::win32 {
+namespace {
+
+#ifdef PLUMBMARK_RESOLVE_NO_NEWER_FUNCTIONS
+constexpr bool kResolve = false;  // the fallbacks' test exe
+#else
+constexpr bool kResolve = true;
+#endif
+
+// A function of `module` by name, as the pointer type it is stored in.
+template <typename Function>
+void LookUp(HMODULE module, const char* name, Function& function) {
+  const FARPROC found = module != nullptr ? GetProcAddress(module, name) : nullptr;
+  function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+// A DLL from the system folder only, by its full path; null when the system
+// has none of that name.
+HMODULE LoadSystemLibrary(const wchar_t* name) {
+  std::wstring path(MAX_PATH, L'\0');
+  const UINT length = GetSystemDirectoryW(path.data(), MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  path.resize(length);
+  return LoadLibraryW((path + L"\\" + name).c_str());  // kept for the whole run
+}
+
+NewerFunctions Resolve() {
+  NewerFunctions newer;
+  if (!kResolve) return newer;
+  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  LookUp(user32, "GetDpiForWindow", newer.GetDpiForWindow);
+  LookUp(user32, "GetSystemMetricsForDpi", newer.GetSystemMetricsForDpi);
+  LookUp(user32, "AdjustWindowRectExForDpi", newer.AdjustWindowRectExForDpi);
+  LookUp(user32, "SystemParametersInfoForDpi", newer.SystemParametersInfoForDpi);
+  LookUp(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor", newer.GetDpiForMonitor);
+  return newer;
+}
+
+}  // namespace
+
+const NewerFunctions& Newer() {
+  static const NewerFunctions newer = Resolve();
+  return newer;
+}
+
+}  // namespace plumbmark::win32
