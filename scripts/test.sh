@@ -83,7 +83,7 @@ stage_e2e() { build_exe && bash tests/e2e/run.sh; }
 # must be the same bytes; then the first's dist/, SHA256SUMS, entries, text
 # encodings and manifest version, and its exe unpacked and run under Wine.
 stage_package() {
-  local work head version name zip texts entries rc passed=0 failed=0
+  local repo=$PWD work head version name zip texts entries rc passed=0 failed=0
   work=$(mktemp -d "${TMPDIR:-/tmp}/plumbmark-package-XXXXXX")
   head=$(git rev-parse HEAD)
   version=$(sed -nE 's/^project\(Plumbmark VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
@@ -106,15 +106,17 @@ stage_package() {
   entries="Plumbmark/LICENSE.txt Plumbmark/README.txt Plumbmark/THIRD-PARTY-NOTICES.txt"
   [ "$(unzip -Z1 "$zip" | xargs)" = "$entries Plumbmark/plumbmark.exe" ] && ok ||
     miss "the zip holds: $(unzip -Z1 "$zip" | xargs)"
-  [ "$(unzip -p "$zip" Plumbmark/README.txt | head -c 3 | od -An -tx1 | xargs)" = "ef bb bf" ] && ok ||
+  unzip -q "$zip" -d "$work/unzipped" && cd "$work/unzipped/Plumbmark" || { rm -rf "$work"; return 1; }
+  [ "$(head -c 3 README.txt | od -An -tx1 | xargs)" = "ef bb bf" ] && ok ||
     miss "README.txt has no UTF-8 BOM"
   for text in "${texts[@]}"; do
-    unzip -p "$zip" "Plumbmark/$text" | grep -qav $'\r$' && miss "$text has lines without CRLF" || ok
+    [ -s "$text" ] && ! grep -qav $'\r$' "$text" && ok || miss "$text has lines without CRLF"
   done
-  unzip -p "$zip" Plumbmark/plumbmark.exe | grep -aq "name=\"Plumbmark\" version=\"$version\"" && ok ||
+  grep -aq "name=\"Plumbmark\" version=\"$version\"" plumbmark.exe && ok ||
     miss "the manifest's assembly version is not $version"
+  cd "$repo" || return 1
   PLUMBMARK_ZIP=$zip PLUMBMARK_EXE=$work/one/build/package/src/platform/win32/plumbmark.exe \
-    PLUMBMARK_E2E_PATTERN=package_scenario.py PLUMBMARK_E2E_ARTIFACTS=$PWD/build/package-artifacts \
+    PLUMBMARK_E2E_PATTERN=package_scenario.py PLUMBMARK_E2E_ARTIFACTS=$repo/build/package-artifacts \
     bash tests/e2e/run.sh
   rc=$?
   rm -rf "$work"
