@@ -69,7 +69,9 @@ name=Plumbmark-$version$dirty-win64.zip
 # before Windows 10 1903 needs to read it as UTF-8.
 mkdir -p "$stage/Plumbmark" "$dist"
 crlf() { sed 's/\r*$/\r/' "$1"; }
-cp "$build/src/platform/win32/plumbmark.exe" "$stage/Plumbmark/plumbmark.exe"
+exe=$(find "$build" -name plumbmark.exe -type f)
+[ -f "$exe" ] || fail "the build made no plumbmark.exe (or more than one): $exe"
+cp "$exe" "$stage/Plumbmark/plumbmark.exe"
 { printf '\357\273\277'; crlf packaging/README.txt; } >"$stage/Plumbmark/README.txt"
 crlf LICENSE >"$stage/Plumbmark/LICENSE.txt"
 crlf packaging/THIRD-PARTY-NOTICES.txt >"$stage/Plumbmark/THIRD-PARTY-NOTICES.txt"

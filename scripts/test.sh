@@ -115,7 +115,7 @@ stage_package() {
   grep -aq "name=\"Plumbmark\" version=\"$version\"" plumbmark.exe && ok ||
     miss "the manifest's assembly version is not $version"
   cd "$repo" || return 1
-  PLUMBMARK_ZIP=$zip PLUMBMARK_EXE=$work/one/build/package/src/platform/win32/plumbmark.exe \
+  PLUMBMARK_ZIP=$zip PLUMBMARK_EXE=$work/unzipped/Plumbmark/plumbmark.exe \
     PLUMBMARK_E2E_PATTERN=package_scenario.py PLUMBMARK_E2E_ARTIFACTS=$repo/build/package-artifacts \
     bash tests/e2e/run.sh
   rc=$?
