@@ -2,14 +2,15 @@
 # End-to-end tests: plumbmark.exe under Wine, each scenario on an X server of
 # its own. Takes the exe from PLUMBMARK_EXE and the Win32 probe from
 # PLUMBMARK_E2E_PROBE (default: both from the mingw build, targets plumbmark
-# and win_probe), runs tests/e2e/*_test.py and ends with "N passed, M failed".
-# Installs and builds nothing. Failed scenarios leave their screen in
-# build/e2e-artifacts.
+# and win_probe), runs tests/e2e/*_test.py (or the files PLUMBMARK_E2E_PATTERN
+# names) and ends with "N passed, M failed". Installs and builds nothing.
+# Failed scenarios leave their screen in PLUMBMARK_E2E_ARTIFACTS (default:
+# build/e2e-artifacts).
 set -uo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 export PLUMBMARK_EXE=${PLUMBMARK_EXE:-$repo/build/mingw/src/platform/win32/plumbmark.exe}
 export PLUMBMARK_E2E_PROBE=${PLUMBMARK_E2E_PROBE:-$repo/build/mingw/tests/e2e/probe/win_probe.exe}
-export PLUMBMARK_E2E_ARTIFACTS=$repo/build/e2e-artifacts
+export PLUMBMARK_E2E_ARTIFACTS=${PLUMBMARK_E2E_ARTIFACTS:-$repo/build/e2e-artifacts}
 
 fail() { echo "e2e: $*" >&2; echo "0 passed, 1 failed"; exit 2; }
 for tool in python3 Xvfb Xephyr Xorg openbox xdotool xprop import wine wineserver \
@@ -33,7 +34,7 @@ cleanup() {
   rm -rf "$PLUMBMARK_E2E_WORK"
 }
 trap cleanup EXIT
-python3 -B -u "$repo/tests/e2e/suite.py" &
+python3 -B -u "$repo/tests/e2e/suite.py" "${PLUMBMARK_E2E_PATTERN:-*_test.py}" &
 suite=$!
 trap 'kill -TERM $suite 2>/dev/null' INT TERM
 wait $suite

@@ -1,6 +1,6 @@
-"""Runs the scenarios (*_test.py) two at a time, each with its own X server and
-Wine prefix, and ends with the line "N passed, M failed" (exit 0, or 4 after
-failures)."""
+"""Runs the scenarios (the files matching the pattern in argv[1], *_test.py from run.sh)
+two at a time, each with its own X server and Wine prefix, and ends with the line
+"N passed, M failed" (exit 0, or 4 after failures)."""
 
 import os
 import signal
@@ -31,7 +31,7 @@ def run(case):
 
 def main():
     # A scenario file that fails to import shows up as a failing case of its own.
-    found = list(cases(unittest.defaultTestLoader.discover(Path(__file__).parent, "*_test.py")))
+    found = list(cases(unittest.defaultTestLoader.discover(Path(__file__).parent, sys.argv[1])))
     found.sort(key=lambda case: -getattr(case, "seconds", 10))  # the longest first
     signal.signal(signal.SIGTERM, signal.default_int_handler)
     start, pool = time.monotonic(), ThreadPoolExecutor(2)
