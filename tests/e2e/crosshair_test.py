@@ -1,6 +1,7 @@
-"""The lines on the screen, pixel for pixel, as the pointer goes everywhere."""
+"""The lines on the screen, pixel for pixel, as the pointer goes everywhere: from the
+exe, from the exe without the functions newer than Windows 7, and from clang's exe."""
 
-from harness import Look, PlumbmarkTest
+from harness import CLANG_EXE, FALLBACKS_EXE, Look, PlumbmarkTest
 
 
 class Crosshair(PlumbmarkTest):
@@ -14,3 +15,11 @@ class Crosshair(PlumbmarkTest):
             with self.subTest(pointer=(x, y)):
                 s.move(look, x, y)
         self.assertEqual([p.name for p in s.folder.iterdir()], ["plumbmark.exe"])
+
+
+class FallbacksCrosshair(Crosshair):
+    exe = FALLBACKS_EXE
+
+
+class ClangCrosshair(Crosshair):
+    exe = CLANG_EXE

@@ -1,7 +1,10 @@
 """The colour and interval dialogs: texts, lists, preselection and size at 96 and
-144 DPI, what their button and close box apply, and the windows beside them."""
+144 DPI, what their button and close box apply, and the windows beside them; the
+same without the functions newer than Windows 7, and in a dark colour scheme."""
 
-from harness import REACTION, SAVED, Look, PlumbmarkTest, poll, rgb, settings
+import shutil
+
+from harness import EXE, FALLBACKS_EXE, REACTION, SAVED, Look, PlumbmarkTest, poll, rgb, settings
 
 COLOUR, INTERVAL = "色変更", "線の更新時間変更"
 COLOURS = ["黄色", "青", "緑", "赤", "オレンジ", "水色", "紫", "灰色"]
@@ -102,6 +105,27 @@ class Dialogs(PlumbmarkTest):
         s.open_dialog(program, "i", INTERVAL)
         self.assert_dialog(s.probe(), INTERVAL, INTERVALS, 4, [(159, 97), (159, 98)],
                            ["/ms", "更新時間変更"])
+
+
+class FallbacksDialogs(Dialogs):
+    exe = FALLBACKS_EXE
+
+
+class Appearance(PlumbmarkTest):
+    def test_at_96_dpi_without_the_newer_functions_both_dialogs_look_the_same(self):
+        s = self.session()
+        shots = []
+        for exe in (EXE, FALLBACKS_EXE):
+            shutil.copy(exe, s.folder / "plumbmark.exe")
+            program = s.start(Look(900, 700))
+            for key, title in (("c", COLOUR), ("i", INTERVAL)):
+                s.open_dialog(program, key, title)
+                s.activate(s.lines[0])  # inactive: no caret blinks in the picture
+            report = s.probe()
+            shots.append(s.settled([report.find(title).outer for title in (COLOUR, INTERVAL)]))
+            program.kill()
+            program.wait()
+        self.assertEqual(shots[0], shots[1])
 
     def test_in_a_dark_high_contrast_scheme_the_interval_dialogs_label_reads(self):
         s = self.session(colors={"ButtonFace": "0 0 0", "ButtonText": "255 255 0"})

@@ -1,9 +1,20 @@
 """The exe as Windows describes it: version block and icon, and the headers and imports
-the loader reads."""
+the loader reads, which must let it start on Windows 7 SP1."""
 
 import re
+from pathlib import Path
 
-from harness import EXE, PlumbmarkTest, run
+from harness import CLANG_EXE, EXE, FALLBACKS_EXE, PlumbmarkTest, run
+
+
+def allowed_imports():
+    """{(dll, function)} from windows7_imports.txt: "DLL:" starts each DLL's names."""
+    allowed, dll = set(), None
+    for token in re.sub(r"#.*", "", (Path(__file__).parent / "windows7_imports.txt")
+                        .read_text()).split():
+        dll = token[:-1].lower() if token.endswith(":") else dll
+        allowed |= set() if token.endswith(":") else {(dll, token)}
+    return allowed
 
 
 class Exe(PlumbmarkTest):
@@ -16,11 +27,17 @@ class Exe(PlumbmarkTest):
             "FileVersion": "1.00.0002", "icon groups": "1"})
 
     def test_headers_and_imports(self):
-        headers = run(["x86_64-w64-mingw32-objdump", "-p", EXE]).stdout.decode()
-        self.assertIn("TERMINAL_SERVICE_AWARE", headers)
-        imported = set(re.findall(r"^\t[0-9a-f]+\t +\d+ +(\w+)$", headers, re.M))
-        self.assertIn("GetCursorPos", imported, "the import table was not read")
-        # Never joins another program's input queue; finds the DLL search setting by name.
-        self.assertNotIn("AttachThreadInput", imported)
-        self.assertNotIn("SetDefaultDllDirectories", imported)
-        self.assertIn(b"SetDefaultDllDirectories", EXE.read_bytes())
+        for exe in (EXE, FALLBACKS_EXE, CLANG_EXE):
+            with self.subTest(exe=exe.name):
+                headers = run(["x86_64-w64-mingw32-objdump", "-p", exe]).stdout.decode()
+                self.assertIn("TERMINAL_SERVICE_AWARE", headers)
+                imported = {(dll.lower(), function) for block in headers.split("DLL Name: ")[1:]
+                            for dll in [block.split()[0]]
+                            for function in re.findall(r"^\t[0-9a-f]+\t +\d+ +(\w+)$", block, re.M)}
+                self.assertIn(("user32.dll", "GetCursorPos"), imported, "no import table read")
+                # Nothing newer than Windows 7 SP1, nor SHCORE (Windows 8.1), nor
+                # AttachThreadInput; the DLL search setting is found by name at start.
+                self.assertEqual(imported - allowed_imports(), set())
+                self.assertNotIn("shcore.dll", {dll for dll, _ in imported})
+                self.assertNotIn(("user32.dll", "AttachThreadInput"), imported)
+                self.assertIn(b"SetDefaultDllDirectories", exe.read_bytes())

@@ -19,6 +19,10 @@ from pathlib import Path
 WIDTH, HEIGHT = 1024, 768
 WORK = Path(os.environ["PLUMBMARK_E2E_WORK"])
 EXE = Path(os.environ["PLUMBMARK_EXE"])
+# The same program built to use none of the functions newer than Windows 7, and built
+# by clang: the scenarios that touch pixels and dialogs run on them too.
+FALLBACKS_EXE, CLANG_EXE = (Path(os.environ.get(n, "")) for n in ("PLUMBMARK_FALLBACKS_EXE",
+                                                                  "PLUMBMARK_CLANG_EXE"))
 PROBE = Path(os.environ["PLUMBMARK_E2E_PROBE"])
 ARTIFACTS = Path(os.environ["PLUMBMARK_E2E_ARTIFACTS"])
 REACTION, START = 15, 60  # seconds the program may take to react, and to start
@@ -113,7 +117,7 @@ class Session:
     line windows are self.lines (vertical, horizontal) once start() has seen them."""
 
     def __init__(self, test, window_manager=True, dpi=96, folder="app", display=True,
-                 screen="one monitor", colors=None):
+                 screen="one monitor", colors=None, exe=EXE):
         self.test, self.processes, self.programs, self.shot = test, [], [], b""
         self.dir = Path(tempfile.mkdtemp(dir=WORK / "tests"))
         LIVE.add(self)
@@ -136,7 +140,7 @@ class Session:
             run(["wineserver", "-w"], wine_env(self.prefix))
         self.folder = self.dir / folder
         self.folder.mkdir(parents=True)
-        shutil.copy(EXE, self.folder / "plumbmark.exe")
+        shutil.copy(exe, self.folder / "plumbmark.exe")
         self.ini = self.folder / "Plumbmark.ini"
 
     def _start_x(self, screen):
@@ -241,6 +245,22 @@ class Session:
         """Gives a window the keyboard through the window manager, as a taskbar click does."""
         self.xdotool("windowactivate", window)
         self.test.assertTrue(poll(lambda: self.active() == window), "the window stayed inactive")
+
+    def crop(self, rect):
+        """The pixels of a screen rectangle (left, top, right, bottom) in the last screenshot."""
+        left, top, right, bottom = rect
+        return b"".join(self.shot[3 * (y * WIDTH + left):3 * (y * WIDTH + right)]
+                        for y in range(top, bottom))
+
+    def settled(self, rects):
+        """The pixels of screen rectangles once two screenshots in a row agree on them."""
+        last = None
+        def same():
+            nonlocal last
+            previous, last = last, [self.crop(rect) for rect in (self.screenshot(), *rects)[1:]]
+            return previous == last
+        self.test.assertTrue(poll(same), "the screen kept changing")
+        return last
 
     def pixel(self, x, y):
         """A pixel of the last screenshot as 0xRRGGBB."""
@@ -397,9 +417,11 @@ class Control:
 
 
 class PlumbmarkTest(unittest.TestCase):
-    """A scenario: session() gives it an X server, a Wine prefix and a program folder."""
+    """A scenario: session() gives it an X server, a Wine prefix and a program folder
+    holding the exe the scenario's class names."""
 
     maxDiff = None
+    exe = EXE
 
     def session(self, **options):
-        return Session(self, **options)
+        return Session(self, **{"exe": self.exe, **options})

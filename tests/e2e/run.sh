@@ -9,6 +9,8 @@
 set -uo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 export PLUMBMARK_EXE=${PLUMBMARK_EXE:-$repo/build/mingw/src/platform/win32/plumbmark.exe}
+export PLUMBMARK_FALLBACKS_EXE=${PLUMBMARK_FALLBACKS_EXE:-${PLUMBMARK_EXE%.exe}_fallbacks.exe}
+export PLUMBMARK_CLANG_EXE=${PLUMBMARK_CLANG_EXE:-$repo/build/mingw-clang/src/platform/win32/plumbmark.exe}
 export PLUMBMARK_E2E_PROBE=${PLUMBMARK_E2E_PROBE:-$repo/build/mingw/tests/e2e/probe/win_probe.exe}
 export PLUMBMARK_E2E_ARTIFACTS=${PLUMBMARK_E2E_ARTIFACTS:-$repo/build/e2e-artifacts}
 
