@@ -10,7 +10,7 @@ all_stages=(format unit e2e package)
 stages=("${@:-${all_stages[@]}}")
 packages=(cmake make g++ clang-format-14 clang-14 lld-14 libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64 wine wine64 xvfb xserver-xephyr xserver-xorg-core
-  xserver-xorg-video-dummy openbox xdotool x11-utils imagemagick python3 git zip unzip)
+  xserver-xorg-video-dummy openbox xdotool x11-utils x11-xserver-utils imagemagick python3 git zip unzip)
 
 install_missing() {
   local missing=()
@@ -65,11 +65,12 @@ build_linux() {
   cmake --preset linux >/dev/null && cmake --build --preset linux
 }
 
-# The exe, its test variant without the newer functions and the probe with
-# GCC, and the exe with clang: both compilers, warnings as errors.
+# With GCC the exe, its test variant without the newer functions, the probe
+# and the Win32 backend's own checks; with clang the exe. Warnings are errors.
 build_exe() {
   cmake --preset mingw >/dev/null &&
-    cmake --build --preset mingw --target plumbmark plumbmark_fallbacks win_probe &&
+    cmake --build --preset mingw --target plumbmark plumbmark_fallbacks win_probe \
+      win32_backend_tests &&
     cmake --preset mingw-clang >/dev/null && cmake --build --preset mingw-clang
 }
 

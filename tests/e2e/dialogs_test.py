@@ -37,7 +37,7 @@ class Dialogs(PlumbmarkTest):
         s.press("Tab", look)
         s.open_dialog(program, "c", COLOUR)
         self.assert_dialog(s.probe(), COLOUR, COLOURS, 2, [(145, 66)], [COLOUR])
-        s.key("Down")  # 赤, then abandoned
+        s.key("Return", "Escape", "Down")  # no button is Enter's or Esc's; 赤, abandoned
         self.assert_selected(s, COLOUR, 3)
         outer = s.probe().find(COLOUR).outer
         s.click(look, outer[2] - 12, outer[1] + 11, [outer])  # the close box
@@ -69,7 +69,7 @@ class Dialogs(PlumbmarkTest):
 
         s.activate(interval)
         s.foreground(INTERVAL)
-        s.key(*["Down"] * 8, "Tab", "space")  # 500, then the button
+        s.key("Return", "Escape", *["Down"] * 8, "Tab", "space")  # 500, then the button
         s.window(INTERVAL, program.pid, present=False)
         s.foreground("Plumbmark")
         s.key("s")

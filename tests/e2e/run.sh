@@ -11,11 +11,12 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 export PLUMBMARK_EXE=${PLUMBMARK_EXE:-$repo/build/mingw/src/platform/win32/plumbmark.exe}
 export PLUMBMARK_FALLBACKS_EXE=${PLUMBMARK_FALLBACKS_EXE:-${PLUMBMARK_EXE%.exe}_fallbacks.exe}
 export PLUMBMARK_CLANG_EXE=${PLUMBMARK_CLANG_EXE:-$repo/build/mingw-clang/src/platform/win32/plumbmark.exe}
+export PLUMBMARK_WIN32_TESTS=${PLUMBMARK_WIN32_TESTS:-$repo/build/mingw/tests/win32/win32_backend_tests.exe}
 export PLUMBMARK_E2E_PROBE=${PLUMBMARK_E2E_PROBE:-$repo/build/mingw/tests/e2e/probe/win_probe.exe}
 export PLUMBMARK_E2E_ARTIFACTS=${PLUMBMARK_E2E_ARTIFACTS:-$repo/build/e2e-artifacts}
 
 fail() { echo "e2e: $*" >&2; echo "0 passed, 1 failed"; exit 2; }
-for tool in python3 Xvfb Xephyr Xorg openbox xdotool xprop import wine wineserver \
+for tool in python3 Xvfb Xephyr Xorg openbox xdotool xprop xrandr import wine wineserver \
   x86_64-w64-mingw32-objdump; do
   command -v "$tool" >/dev/null || fail "missing $tool"
 done

@@ -51,7 +51,7 @@ class WindowSystem(PlumbmarkTest):
                 look.vertical, look.horizontal = vertical_px, horizontal_px
                 s.press(key, look, area)
 
-    def test_a_line_minimised_or_maximised_from_outside_is_a_line_again_at_once(self):
+    def test_a_line_moved_sized_minimised_or_maximised_from_outside_is_a_line_again(self):
         # NOTE: under a window manager Wine 8 asks it to iconify the window; when the
         # restore is quicker, the iconify lands last and the X window stays unmapped
         # while Windows' own state says restored. Windows has no such race.
@@ -66,3 +66,7 @@ class WindowSystem(PlumbmarkTest):
                         self.assertEqual(report["after"], "00")
                     self.assertEqual(report["restored"], "1")
                     s.wait_for_look(look)
+        for title, rect in (("Plumbmark", (700, 10, 40, 300)), ("Form1", (10, 600, 300, 40))):
+            with self.subTest(title=title, moved=rect):
+                self.assertEqual(s.probe("move", title, *rect).values["moved"], "1")
+                s.wait_for_look(look)

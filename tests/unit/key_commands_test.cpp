@@ -19,6 +19,7 @@ const KeyCase kCases[] = {
     {"Up from 1 to 20", 1, 0, 0, Keys(20, kUp), {20, 20, 20, 0, 0}},
     {"Up from 1 ten times", 1, 0, 0, Keys(10, kUp), {11, 11, 11, 0, 0}},
     {"Down stops at 1", 5, 0, 0, Keys(10, kDown), {1, 1, 1, 0, 0}},
+    {"Down with both hidden keeps LineSize", 5, 1, 1, {kDown}, {0, 0, 5, -1, -1}},
     {"above 20 only thinner", 25, 0, 0, {kUp, kDown}, {24, 24, 24, 0, 0}},
     {"Shift hides horizontal", 5, 0, 0, {kShift}, {5, 0, 5, 0, -1}},
     {"Shift twice", 5, 0, 0, {kShift, kShift}, {5, 5, 5, 0, 0}},

@@ -1,10 +1,12 @@
 // The Win32 backend's pure helpers: the screen from any arrangement of
 // monitors, where a line's real window goes, the single-instance lock's
-// answer, UTF-8/UTF-16 text and the program's folder from its path.
+// answer, the settings file's path guard, UTF-8/UTF-16 text and the
+// program's folder from its path.
 #include "desktop.h"
 #include "line_placement.h"
 #include "lock_answer.h"
 #include "module_path.h"
+#include "profile_guard.h"
 #include "program_fixture.h"
 #include "wide_text.h"
 
@@ -97,6 +99,42 @@ TEST(LockAnswer, AnExistingOrForbiddenLockIsAnotherCopy) {
       {false, 0, LockAnswer::kFailed}};
   for (const auto& [opened, error, answer] : cases) {
     EXPECT_EQ(win32::ReadLockAnswer(opened, error), answer) << opened << " " << error;
+  }
+}
+
+// Stands for the system's profile functions and counts the calls that reach them.
+struct CountingProfile {
+  std::size_t fullPathLength;  // what GetFullPathNameW reports, with the NUL
+  int calls = 0;
+  std::size_t FullPathLength(const std::wstring&) const { return fullPathLength; }
+  std::int32_t ReadInt(const std::wstring&, const std::wstring&, std::int32_t,
+                       const std::wstring&) {
+    return ++calls, 7;
+  }
+  bool Write(const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&) {
+    return ++calls, true;
+  }
+};
+
+// A path whose full form does not fit MAX_PATH, given long or made long from
+// a relative one, is neither read nor written: Windows' profile functions
+// cannot take it, and Wine's take it wrongly.
+TEST(ProfileGuard, APathTooLongForTheProfileFunctionsIsNeitherReadNorWritten) {
+  const struct {
+    std::string file;
+    std::size_t full;
+    bool fits;
+  } cases[] = {{"C:\\Tools\\Plumbmark.ini", 23, true},
+               {std::string(259, 'd'), 260, true},
+               {std::string(260, 'd'), 261, false},
+               {"Plumbmark.ini", 261, false},
+               {"C:\\x.ini", 0, false}};
+  for (const auto& c : cases) {
+    CountingProfile system{c.full};
+    win32::GuardedProfile profile(system);
+    EXPECT_EQ(profile.ReadInt("Plumbmark", "Size", 5, c.file), c.fits ? 7 : 5) << c.file.size();
+    EXPECT_EQ(profile.Write("Plumbmark", "Size", "6", c.file), c.fits) << c.file.size();
+    EXPECT_EQ(system.calls, c.fits ? 2 : 0) << c.file.size();
   }
 }
 

@@ -74,8 +74,16 @@ void Win32Backend::ShowMessageBox(const std::string& text, std::int32_t style,
   // NOTE: ending the program while the box is open destroys its owner and
   // with it the box, which then reports failure; that is no error.
   if (result == 0 && !app_->ended()) throw SystemError("MessageBoxW");
-  // NOTE: Wine does not always give the keyboard back to the owner.
-  HandKeyboardBack(owner);
+  // Back to the owner when it takes keys, or else to the start-up form: the
+  // horizontal line takes none, so the next key would need a click first.
+  // NOTE: Wine does not always give the keyboard back to the owner itself.
+  HandKeyboardBack(TakesKeys(owner) ? owner : nullptr);
+}
+
+bool Win32Backend::TakesKeys(HWND window) const {
+  const forms::Form* form = app_->FindForm(FromHwnd(window));
+  return form != nullptr &&
+         (form == app_->startupForm() || form->design().border != forms::BorderStyle::kNone);
 }
 
 std::string Win32Backend::AppPath() { return ProgramFolder(); }

@@ -67,6 +67,9 @@ class Win32Backend final : public forms::Backend {
   void Quit() override;
 
  private:
+  // True for a dialog and the start-up form; a line window else takes no keys.
+  bool TakesKeys(HWND window) const;
+
   HINSTANCE instance_;
   forms::Application* app_ = nullptr;
   ScreenCache screen_;

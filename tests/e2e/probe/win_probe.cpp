@@ -175,6 +175,18 @@ void Minimize(const wchar_t* title, const std::wstring& how) {
   Print("restored\t" + std::to_string(state() == "00"));
 }
 
+// Sends another program's window a message and waits up to two seconds: a
+// window that entered a modal loop (a menu) does not answer in time, and is
+// then sent Esc to end it. Prints whether it answered.
+void Send(const wchar_t* title, UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = FindWindowW(nullptr, title);
+  DWORD_PTR result = 0;
+  const bool answered =
+      SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result) != 0;
+  if (!answered) PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
+  Print("answered\t" + std::to_string(answered));
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -182,6 +194,14 @@ int wmain(int argc, wchar_t** argv) {
     PrintVersion(argv[2]);
   } else if (argc == 4 && std::wstring(argv[1]) == L"minimize") {
     Minimize(argv[2], argv[3]);
+  } else if (argc == 6 && std::wstring(argv[1]) == L"send") {
+    Send(argv[2], static_cast<UINT>(_wtoi(argv[3])), static_cast<WPARAM>(_wtoi(argv[4])),
+         static_cast<LPARAM>(_wtoi(argv[5])));
+  } else if (argc == 7 && std::wstring(argv[1]) == L"move") {
+    const BOOL moved =
+        SetWindowPos(FindWindowW(nullptr, argv[2]), nullptr, _wtoi(argv[3]), _wtoi(argv[4]),
+                     _wtoi(argv[5]), _wtoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE);
+    Print("moved\t" + std::to_string(moved));
   } else if (argc == 4 && std::wstring(argv[1]) == L"mode") {
     const LONG result = SetPrimaryDisplayMode(static_cast<DWORD>(_wtoi(argv[2])),
                                               static_cast<DWORD>(_wtoi(argv[3])));
