@@ -1,9 +1,10 @@
 // The Win32 backend on the real program, under Wine with a display, where
 // Wine is more forgiving than Windows: the keys that would put a line into
 // the window menu's loop, and who has the keyboard after a box or a dialog.
+// One check a process, as the exe runs; the exit code counts the failures.
 #include <cstdio>
 #include <cwchar>
-#include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -11,11 +12,31 @@
 #include "win32_backend.h"
 
 // The import slot through which the backend calls the system's default
-// window procedure; the spy below takes its place.
+// window procedure; a spy takes its place.
 extern "C" decltype(&DefWindowProcW) __imp_DefWindowProcW;
 
 namespace plumbmark::testing {
 namespace {
+
+int failures = 0;
+#define CHECK(holds) \
+  if (!(holds)) std::printf("line %d: %s\n", __LINE__, #holds), ++failures
+
+// The program started on the Win32 backend, as the exe starts it, and ended
+// as the exe ends it.
+struct ProgramRun {
+  ProgramRun() {
+    backend.Attach(app);
+    CHECK(program.Start() && GetActiveWindow() == Tate());
+  }
+  ~ProgramRun() { app.RaiseClose(program.frmTate); }
+  HWND Tate() { return win32::ToHwnd(program.frmTate.hWnd()); }
+  HWND Yoko() { return win32::ToHwnd(program.frmYoko.hWnd()); }
+
+  win32::Win32Backend backend{GetModuleHandleW(nullptr)};
+  forms::Application app{backend};
+  Plumbmark program{app};
+};
 
 decltype(&DefWindowProcW) systemDefault = nullptr;
 std::vector<WPARAM> defaultCommands;  // each WM_SYSCOMMAND that reached it
@@ -25,56 +46,14 @@ LRESULT WINAPI SpyDefault(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return systemDefault(window, message, wParam, lParam);
 }
 
-int failures = 0;
-
-// Counts and prints a check that does not hold.
-void Check(bool holds, const char* what, int line) {
-  if (holds) return;
-  std::printf("line %d: %s\n", line, what);
-  ++failures;
-}
-#define CHECK(condition) Check((condition), #condition, __LINE__)
-
-// The program started on the Win32 backend, as the exe starts it.
-struct ProgramRun {
-  ProgramRun() {
-    backend.Attach(app);
-    CHECK(program.Start());
-    CHECK(GetActiveWindow() == Window(program.frmTate));
-  }
-  ~ProgramRun() {
-    // Ends as the program ends, through a line's close box, and drops the
-    // quit message that ending posts: the next check's loops must not see it.
-    Pump();
-    app.RaiseClose(program.frmTate);
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-  }
-  static HWND Window(forms::Form& form) { return win32::ToHwnd(form.hWnd()); }
-  // Handles what is queued, as the message loop would.
-  static void Pump() {
-    const DWORD until = GetTickCount() + 300;
-    while (GetTickCount() < until) {
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-      for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
-        DispatchMessageW(&message);
-      }
-    }
-  }
-
-  win32::Win32Backend backend{GetModuleHandleW(nullptr)};
-  forms::Application app{backend};
-  Plumbmark program{app};
-};
-
 // Windows runs the window menu's modal loop for SC_KEYMENU without a
 // character (F10, or Alt pressed and released alone), and the keys typed
 // next go to the menu; Wine's default procedure returns at once instead.
-void F10AndALoneAltNeverReachTheSystemsMenuLoop(ProgramRun& run) {
+void F10AndALoneAlt(ProgramRun& run) {
   DWORD protect = 0;
   VirtualProtect(&__imp_DefWindowProcW, sizeof(void*), PAGE_READWRITE, &protect);
   systemDefault = std::exchange(__imp_DefWindowProcW, &SpyDefault);
-  for (HWND line : {run.Window(run.program.frmTate), run.Window(run.program.frmYoko)}) {
+  for (HWND line : {run.Tate(), run.Yoko()}) {
     for (WPARAM key : {VK_F10, VK_MENU}) {
       SendMessageW(line, WM_SYSKEYDOWN, key, 0);
       SendMessageW(line, WM_SYSKEYUP, key, static_cast<LPARAM>(0xC0000001));
@@ -86,50 +65,59 @@ void F10AndALoneAltNeverReachTheSystemsMenuLoop(ProgramRun& run) {
   CHECK((defaultCommands == std::vector<WPARAM>{SC_RESTORE, SC_RESTORE}));
 }
 
-// A box over the horizontal line (an error while it had the keyboard) gives
-// the keyboard to the vertical line afterwards; Windows would give it back
-// to the box's owner, where no key has a command.
-void AfterABoxOverTheHorizontalLineTheVerticalLineHasTheKeyboard(ProgramRun& run) {
-  SetActiveWindow(run.Window(run.program.frmYoko));
+// A box over the horizontal line (an error while it had the keyboard) leaves
+// the keyboard with the vertical line; Windows gives it back to the box's
+// owner, where no key has a command.
+void BoxOverTheHorizontalLine(ProgramRun& run) {
+  SetActiveWindow(run.Yoko());
   SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
-    if (HWND box = FindWindowW(L"#32770", L"box")) PostMessageW(box, WM_COMMAND, IDOK, 0);
+    PostMessageW(FindWindowW(L"#32770", L"box"), WM_COMMAND, IDOK, 0);
     KillTimer(nullptr, timer);
   });
   run.backend.ShowMessageBox("closed by a timer", 0, "box");
-  CHECK(GetActiveWindow() == run.Window(run.program.frmTate));
-  CHECK(GetFocus() == run.Window(run.program.frmTate));
+  CHECK(GetActiveWindow() == run.Tate() && GetFocus() == run.Tate());
 }
 
-// When a dialog closes, Windows activates the window next in z-order: here
-// the horizontal line, raised above the vertical one.
-void WhenADialogClosesTheVerticalLineHasTheKeyboard(ProgramRun& run) {
+// When the active dialog closes, Windows activates the window next in
+// z-order: here the horizontal line, raised above the vertical one.
+void DialogCloses(ProgramRun& run) {
   run.program.frmSetColor.Show();
-  SetWindowPos(run.Window(run.program.frmYoko), HWND_TOP, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  CHECK(GetActiveWindow() == run.Window(run.program.frmSetColor));
+  SetWindowPos(run.Yoko(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  CHECK(GetActiveWindow() == win32::ToHwnd(run.program.frmSetColor.hWnd()));
   run.program.frmSetColor.Unload();
-  CHECK(GetActiveWindow() == run.Window(run.program.frmTate));
-  CHECK(GetFocus() == run.Window(run.program.frmTate));
+  CHECK(GetActiveWindow() == run.Tate() && GetFocus() == run.Tate());
 }
 
 }  // namespace
 }  // namespace plumbmark::testing
 
-// Runs the check named on the command line on a program of its own (one a
-// process, as the exe runs); without one, lists the checks. The exit code
-// counts the failures.
+// Runs the check named on the command line; without one, runs each check in
+// a process of its own and counts the checks that failed.
 int wmain(int argc, wchar_t** argv) {
   using namespace plumbmark::testing;
   const std::pair<const wchar_t*, void (*)(ProgramRun&)> checks[] = {
-      {L"F10AndALoneAlt", F10AndALoneAltNeverReachTheSystemsMenuLoop},
-      {L"BoxOverTheHorizontalLine", AfterABoxOverTheHorizontalLineTheVerticalLineHasTheKeyboard},
-      {L"DialogCloses", WhenADialogClosesTheVerticalLineHasTheKeyboard}};
+      {L"F10AndALoneAlt", F10AndALoneAlt},
+      {L"BoxOverTheHorizontalLine", BoxOverTheHorizontalLine},
+      {L"DialogCloses", DialogCloses}};
   for (const auto& [name, check] : checks) {
-    if (argc < 2) {
-      std::printf("%ls\n", name);
-    } else if (std::wcscmp(argv[1], name) == 0) {
+    if (argc == 2 && std::wcscmp(argv[1], name) == 0) {
       ProgramRun run;
       check(run);
+    } else if (argc == 1) {
+      std::wstring command = std::wstring(argv[0]) + L" " + name;
+      STARTUPINFOW startup{};
+      startup.cb = sizeof(startup);
+      PROCESS_INFORMATION child{};
+      DWORD code = 1;
+      if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &child)) {
+        WaitForSingleObject(child.hProcess, INFINITE);
+        GetExitCodeProcess(child.hProcess, &code);
+        CloseHandle(child.hThread);
+        CloseHandle(child.hProcess);
+      }
+      std::printf("%ls: %s\n", name, code == 0 ? "ok" : "FAILED");
+      failures += code != 0;
     }
   }
   return failures;
