@@ -393,8 +393,8 @@ class Report:
 
 
 class Window:
-    def __init__(self, klass, title, outer, client):
-        self.klass, self.title, self.controls = klass, title, []
+    def __init__(self, klass, title, outer, client, state):
+        self.klass, self.title, self.state, self.controls = klass, title, state, []
         self.outer, self.client = tuple(map(int, outer.split())), tuple(map(int, client.split()))
 
     def controls_of(self, klass):

@@ -1,11 +1,12 @@
 // A small Win32 inspector run on the same Wine server as the program under
 // test. With no argument it prints the screen's DPI, the foreground window's
-// title and every visible top-level window of other processes with its child
-// controls; with "version EXE" it prints the exe's version block and icon
-// groups; with "mode WIDTH HEIGHT" it sets the primary display's mode as the
-// system's display settings do and prints the DISP_CHANGE_* result; with
-// "minimize TITLE HOW" it minimises or maximises that window (HOW: minimize,
-// maximize, sysminimize, sysmaximize). One tab-separated record a line, UTF-8.
+// title and every visible top-level window of other processes with its state
+// and child controls; "version EXE" prints the exe's version block and icon
+// groups; "mode WIDTH HEIGHT" sets the primary display's mode as the system's
+// display settings do and prints the DISP_CHANGE_* result. A window named by
+// its title can be sent a message ("send TITLE MESSAGE WPARAM LPARAM"), shown
+// ("show TITLE SW_*") or placed ("move TITLE X Y WIDTH HEIGHT") as another
+// program would. One tab-separated record a line, UTF-8.
 #include <windows.h>
 
 #include <cstdio>
@@ -83,6 +84,10 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM parent) {
   return TRUE;
 }
 
+std::string StateOf(HWND window) {
+  return IsIconic(window) ? "minimized" : IsZoomed(window) ? "maximized" : "normal";
+}
+
 BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
@@ -91,7 +96,8 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
   GetWindowRect(window, &outer);
   GetClientRect(window, &client);
   Print("window\t" + ClassOf(window) + "\t" + Field(TextOf(window)) + "\t" + RectText(outer) +
-        "\t" + std::to_string(client.right) + " " + std::to_string(client.bottom));
+        "\t" + std::to_string(client.right) + " " + std::to_string(client.bottom) + "\t" +
+        StateOf(window));
   EnumChildWindows(window, &PrintChild, reinterpret_cast<LPARAM>(window));
   return TRUE;
 }
@@ -156,35 +162,16 @@ LONG SetPrimaryDisplayMode(DWORD width, DWORD height) {
   return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
 }
 
-// Minimises or maximises another program's window as the system menu does
-// (WM_SYSCOMMAND) or as a program may (ShowWindow); prints its state right
-// after, then whether it was restored within five seconds.
-void Minimize(const wchar_t* title, const std::wstring& how) {
-  HWND window = FindWindowW(nullptr, title);
-  const bool maximize = how.find(L"maximize") != std::wstring::npos;
-  if (how.starts_with(L"sys")) {
-    Ask(window, WM_SYSCOMMAND, maximize ? SC_MAXIMIZE : SC_MINIMIZE);
-  } else {
-    ShowWindow(window, maximize ? SW_MAXIMIZE : SW_MINIMIZE);
-  }
-  const auto state = [&] {
-    return std::to_string(IsIconic(window)) + std::to_string(IsZoomed(window));
-  };
-  Print("after\t" + state());
-  for (int i = 0; i < 100 && state() != "00"; ++i) Sleep(50);
-  Print("restored\t" + std::to_string(state() == "00"));
-}
-
-// Sends another program's window a message and waits up to two seconds: a
-// window that entered a modal loop (a menu) does not answer in time, and is
-// then sent Esc to end it. Prints whether it answered.
-void Send(const wchar_t* title, UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND window = FindWindowW(nullptr, title);
+// Sends a message and waits up to two seconds: a window in a modal loop (a
+// menu) does not answer in time, and is then sent Esc to end it. Prints
+// whether it answered and the window's state right after.
+void Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
   const bool answered =
       SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result) != 0;
   if (!answered) PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
   Print("answered\t" + std::to_string(answered));
+  Print("state\t" + StateOf(window));
 }
 
 }  // namespace
@@ -192,11 +179,11 @@ void Send(const wchar_t* title, UINT message, WPARAM wParam, LPARAM lParam) {
 int wmain(int argc, wchar_t** argv) {
   if (argc == 3 && std::wstring(argv[1]) == L"version") {
     PrintVersion(argv[2]);
-  } else if (argc == 4 && std::wstring(argv[1]) == L"minimize") {
-    Minimize(argv[2], argv[3]);
   } else if (argc == 6 && std::wstring(argv[1]) == L"send") {
-    Send(argv[2], static_cast<UINT>(_wtoi(argv[3])), static_cast<WPARAM>(_wtoi(argv[4])),
-         static_cast<LPARAM>(_wtoi(argv[5])));
+    Send(FindWindowW(nullptr, argv[2]), static_cast<UINT>(_wtoi(argv[3])),
+         static_cast<WPARAM>(_wtoi(argv[4])), static_cast<LPARAM>(_wtoi(argv[5])));
+  } else if (argc == 4 && std::wstring(argv[1]) == L"show") {
+    ShowWindow(FindWindowW(nullptr, argv[2]), _wtoi(argv[3]));
   } else if (argc == 7 && std::wstring(argv[1]) == L"move") {
     const BOOL moved =
         SetWindowPos(FindWindowW(nullptr, argv[2]), nullptr, _wtoi(argv[3]), _wtoi(argv[4]),
