@@ -63,10 +63,10 @@ class FormsTest : public ::testing::Test {
   FormsTest() { backend.Attach(app); }
   forms::headless::HeadlessBackend backend;
   forms::Application app{backend};
+  ProbeForm form{app};
 };
 
 TEST_F(FormsTest, FirstUseLoadsOnceAndUnloadDiscards) {
-  ProbeForm form(app);
   EXPECT_FALSE(form.loaded());
   form.SetWidth(0);  // zero thickness is allowed
   EXPECT_EQ(form.loads, 1);
@@ -86,7 +86,6 @@ TEST_F(FormsTest, FirstUseLoadsOnceAndUnloadDiscards) {
 }
 
 TEST_F(FormsTest, ComboSelectionFollowsTextAndIndex) {
-  ProbeForm form(app);
   forms::ComboBox& combo = form.combo;
   combo.Clear();
   EXPECT_EQ(combo.Text(), "");
@@ -106,7 +105,6 @@ TEST_F(FormsTest, ComboSelectionFollowsTextAndIndex) {
 }
 
 TEST_F(FormsTest, AFailedLoadLeavesTheFormUnloadedAndAtStartUpEnds) {
-  ProbeForm form(app);
   form.onLoad = [](ProbeForm& f) {
     f.SetWidth(1);
     throw forms::RuntimeError::InvalidPropertyValue();
@@ -122,7 +120,6 @@ TEST_F(FormsTest, AFailedLoadLeavesTheFormUnloadedAndAtStartUpEnds) {
 }
 
 TEST_F(FormsTest, DisplayRulesRoundAndClamp) {
-  ProbeForm form(app);
   const forms::ScreenMetrics screen{1024, 768, 1440.0f / 168.0f, 12.0f, {}};
   form.SetLeft(screen.twipsPerPixelX * 11.0f);
   form.SetTop(-18);  // -1.5 pixels: halves to even
@@ -132,16 +129,13 @@ TEST_F(FormsTest, DisplayRulesRoundAndClamp) {
   form.SetLeft(3e38f);
   EXPECT_EQ(DisplayRect(form, screen).x, 1 << 30);
   EXPECT_EQ(forms::TwipsToPixels(100, 0), 0);
-  const struct {
-    std::uint32_t color;
-    forms::ShownColor shown;
-  } colors[] = {{0xFFFFFFFF, {false, 0xFFFFFF}}, {0x00FF0000, {false, 0xFF0000}},
-                {0x8000000F, {true, 15}},        {0x80000000, {true, 0}},
-                {0x8000001E, {true, 30}},        {0x8000001F, {false, 0x00001F}},
-                {0x81000005, {false, 0x000005}}, {0x01000000, {false, 0}}};
-  for (const auto& c : colors) {
-    EXPECT_EQ(forms::DisplayColor(static_cast<std::int32_t>(c.color)), c.shown)
-        << std::hex << c.color;
+  const std::pair<std::uint32_t, forms::ShownColor> colors[] = {
+      {0xFFFFFFFF, {false, 0xFFFFFF}}, {0x00FF0000, {false, 0xFF0000}},
+      {0x8000000F, {true, 15}},        {0x80000000, {true, 0}},
+      {0x8000001E, {true, 30}},        {0x8000001F, {false, 0x00001F}},
+      {0x81000005, {false, 0x000005}}, {0x01000000, {false, 0}}};
+  for (const auto& [color, shown] : colors) {
+    EXPECT_EQ(forms::DisplayColor(static_cast<std::int32_t>(color)), shown) << std::hex << color;
   }
 }
 
