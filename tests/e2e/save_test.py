@@ -1,6 +1,6 @@
 """Saving next to the program: the bytes written, what others put in the file, a
-folder name outside the ANSI code page, a save that fails, and a folder whose path
-is too long for the Windows profile functions."""
+folder name outside the ANSI code page, and a folder whose path is too long for the
+Windows profile functions (a folder in the file's place: startup_test)."""
 
 import time
 
@@ -26,23 +26,6 @@ class Save(PlumbmarkTest):
         s.answer(program, SAVED[0])
         s.assert_file(FOREIGN.replace("Color=255", "Color=33023").replace(
             "Size=7\r\n", "Size=8\r\nVertical=0\r\nInterval=100\r\nHorizon=0\r\n").encode())
-
-    def test_a_failed_save_is_reported_and_the_program_runs_on(self):
-        s = self.session()
-        s.ini.mkdir()  # as root Wine writes through permission bits; into a folder, never
-        look = Look(350, 250)
-        program = s.start(look)  # a folder reads as no file: the defaults
-        s.key("s")
-        s.window(SAVE_FAILED[0], program.pid)
-        report = s.probe()
-        self.assertTrue(report.find(SAVE_FAILED[0]).text().startswith(SAVE_FAILED[1]))
-        s.answer(program, SAVE_FAILED[0])
-        s.foreground("Plumbmark")
-        look.color = rgb(65280)
-        s.press("Tab", look)
-        titles = sorted(t for t, _ in s.windows(program.pid).values())
-        self.assertEqual(titles, ["Form1", "Plumbmark"], "a box is left, a confirmation perhaps")
-        self.assertTrue(s.ini.is_dir())
 
     def test_past_the_path_limit_no_file_is_read_and_none_is_written(self):
         parts = ["d" * 55] * 5  # after C:, with the exe's name: past MAX_PATH
