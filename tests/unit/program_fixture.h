@@ -75,7 +75,6 @@ struct ProgramRun {
   FrmYoko& yoko = program.frmYoko;
 
   bool Start() { return program.Start(); }
-  void Store(const Style& style) { backend.profiles[kIniPath] = SettingsFile(style); }
   void Press(std::int16_t key, int repeats = 1) { backend.PressKey(key, 0, repeats); }
   void MoveAndTick(int x, int y) {
     backend.SetPointer(x, y);

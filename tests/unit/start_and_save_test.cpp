@@ -18,7 +18,10 @@ constexpr char kSecondCopy[] = "既に同じ処理が実行されています。
 constexpr int kButtonFace = static_cast<int>(0x8000000F);  // a system colour
 
 // Values the windows cannot show are kept as read; only exactly 1 hides a line.
-TEST_F(StartupTest, AppliesTheStoredStyleAsReadOrTheDefaultsWithoutAFile) {
+// Both line windows, hidden or not, are shown topmost (insert after -1; no
+// move, no size, show: 0x43), the dialogs are not even loaded, and frmTate
+// has the keyboard.
+TEST_F(StartupTest, AppliesTheStoredStyleOrTheDefaultsAndShowsBothLinesTopmost) {
   const std::pair<std::optional<Style>, Lines> cases[] = {
       {std::nullopt, {5, 5, 5, 0, 0}},
       {Style{7, 255, 1, 250, -1}, {0, 7, 7, -1, 0}},
@@ -37,24 +40,19 @@ TEST_F(StartupTest, AppliesTheStoredStyleAsReadOrTheDefaultsWithoutAFile) {
     EXPECT_EQ(run.tate.getMousePos.Interval(), want.interval);
     EXPECT_TRUE(stored || run.backend.profiles.empty());  // nothing written without a file
     EXPECT_TRUE(run.backend.messageBoxes.empty());
+    std::vector<std::array<std::int32_t, 7>> calls;
+    for (const auto& c : run.backend.setWindowPosCalls) {
+      calls.push_back({c.hWnd, c.insertAfter, c.x, c.y, c.cx, c.cy, c.flags});
+    }
+    EXPECT_EQ(calls, (decltype(calls){{run.tate.hWnd(), -1, 0, 0, 0, 0, 0x43},
+                                      {run.yoko.hWnd(), -1, 0, 0, 0, 0, 0x43}}));
+    for (const forms::Form* form : run.app.forms()) {
+      const forms::headless::WindowState* window = run.backend.window(*form);
+      const bool line = form == &run.tate || form == &run.yoko;
+      EXPECT_EQ(window != nullptr && window->topmost && window->shown, line) << form->name();
+    }
+    EXPECT_EQ(run.backend.activeForm(), &run.tate);
   }
-}
-
-TEST_F(StartupTest, BothWindowsAreShownTopmostAndFrmTateGetsTheKeyboard) {
-  Store({5, kBlue, 1, 100, 1});
-  ASSERT_TRUE(Start());
-  std::vector<std::array<std::int32_t, 7>> calls;  // topmost (-1); no move, no size, show (0x43)
-  for (const auto& c : backend.setWindowPosCalls) {
-    calls.push_back({c.hWnd, c.insertAfter, c.x, c.y, c.cx, c.cy, c.flags});
-  }
-  EXPECT_EQ(calls, (decltype(calls){{tate.hWnd(), -1, 0, 0, 0, 0, 0x43},
-                                    {yoko.hWnd(), -1, 0, 0, 0, 0, 0x43}}));
-  for (const forms::Form* form : app.forms()) {  // the dialogs not even loaded
-    const forms::headless::WindowState* window = backend.window(*form);
-    const bool line = form == &tate || form == &yoko;
-    EXPECT_EQ(window != nullptr && window->topmost && window->shown, line) << form->name();
-  }
-  EXPECT_EQ(backend.activeForm(), &tate);
 }
 
 TEST_F(StartupTest, ASecondCopyOrAnOversizedSizeIsReportedAndEndsBeforeAnythingApplies) {

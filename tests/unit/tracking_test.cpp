@@ -38,7 +38,7 @@ TEST_F(TrackingTest, LinesStartOnePixelPastThePointerAtEveryFactor) {
 }
 
 TEST_F(TrackingTest, TicksFollowTheIntervalWhichAppliesAtOnce) {
-  Store({5, kBlue, 0, 250, 0});
+  backend.profiles[kIniPath] = SettingsFile({5, kBlue, 0, 250, 0});
   ASSERT_TRUE(Start());
   EXPECT_EQ(tate.Left(), (1920 * 15 - 2790) / 2.0f);  // centred until the first tick
   backend.AdvanceTime(249);
