@@ -149,17 +149,14 @@ TEST_F(PaletteTest, OnlyAChosenEntryAppliesToBothLinesOrTheTimerAtOnce) {
 }
 
 TEST_F(PaletteTest, ReopeningAnOpenDialogKeepsItsSelectionAndBothCanBeOpen) {
-  Press(kC);
-  backend.PickEntry(colour.selColor, 3);
-  backend.Activate(tate);
-  Press(kC);
-  EXPECT_EQ(colour.selColor.listIndex(), 3);
-  backend.Activate(tate);
-  Press(kI);
-  backend.PickEntry(interval.cmbTime, 9);
-  backend.Activate(tate);
-  Press(kI);
-  EXPECT_EQ(interval.cmbTime.listIndex(), 9);
+  for (const auto& [key, entry] : {std::pair<std::int16_t, std::int16_t>{kC, 3}, {kI, 9}}) {
+    Press(key);
+    backend.PickEntry(Combo(key), entry);
+    backend.Activate(tate);
+    Press(key);
+    EXPECT_EQ(Combo(key).listIndex(), entry);
+    backend.Activate(tate);
+  }
   EXPECT_TRUE(colour.loaded());
   MoveAndTick(40, 50);  // tracking goes on meanwhile
   EXPECT_EQ(Vertical().x, 41);
