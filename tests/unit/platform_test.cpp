@@ -21,15 +21,14 @@ inline std::optional<forms::ErrorNumber> ErrorOf(const std::function<void()>& st
   return std::nullopt;
 }
 
-TEST(Numeric, RoundsHalvesToTheEvenNeighbourWithinSixteenBits) {
-  const std::pair<double, int> cases[] = {{0.5, 0},   {1.5, 2},         {2.5, 2},
-                                          {-1.5, -2}, {-2.5, -2},       {2.5001, 3},
-                                          {-0.5, 0},  {32767.4, 32767}, {-32768.5, -32768}};
-  for (const auto& [value, rounded] : cases) EXPECT_EQ(num::RoundToInt16(value), rounded) << value;
-}
-
-TEST(Numeric, OverflowAndDivisionFaultsAreRaisedNeverWrapped) {
-  const std::pair<std::function<void()>, ErrorNumber> cases[] = {
+// Halves round to the even neighbour within sixteen bits; overflow and
+// division faults are raised, never wrapped.
+TEST(Numeric, RoundsHalvesToEvenAndRaisesFaultsNeverWrapping) {
+  const std::pair<double, int> rounded[] = {{0.5, 0},   {1.5, 2},         {2.5, 2},
+                                            {-1.5, -2}, {-2.5, -2},       {2.5001, 3},
+                                            {-0.5, 0},  {32767.4, 32767}, {-32768.5, -32768}};
+  for (const auto& [value, even] : rounded) EXPECT_EQ(num::RoundToInt16(value), even) << value;
+  const std::pair<std::function<void()>, ErrorNumber> faults[] = {
       {[] { num::RoundToInt16(32767.5); }, ErrorNumber::kOverflow},
       {[] { num::RoundToInt16(NAN); }, ErrorNumber::kOverflow},
       {[] { num::ToInt16(-32769); }, ErrorNumber::kOverflow},
@@ -39,7 +38,7 @@ TEST(Numeric, OverflowAndDivisionFaultsAreRaisedNeverWrapped) {
       {[] { num::MultiplySingle(3e38f, 2.0f); }, ErrorNumber::kOverflow},
       {[] { num::Divide(5, 0); }, ErrorNumber::kDivisionByZero},
       {[] { num::Divide(0, 0); }, ErrorNumber::kOverflow}};
-  for (const auto& [step, error] : cases) EXPECT_EQ(ErrorOf(step), error);
+  for (const auto& [step, error] : faults) EXPECT_EQ(ErrorOf(step), error);
   EXPECT_EQ(num::Increment(32766), 32767);
   EXPECT_EQ(num::Decrement(-32767), -32768);
 }
