@@ -8,13 +8,10 @@ from harness import CLANG_EXE, EXE, FALLBACKS_EXE, PlumbmarkTest, run
 
 
 def allowed_imports():
-    """{(dll, function)} from windows7_imports.txt: "DLL:" starts each DLL's names."""
-    allowed, dll = set(), None
-    for token in re.sub(r"#.*", "", (Path(__file__).parent / "windows7_imports.txt")
-                        .read_text()).split():
-        dll = token[:-1].lower() if token.endswith(":") else dll
-        allowed |= set() if token.endswith(":") else {(dll, token)}
-    return allowed
+    """{(dll, function)} from windows7_imports.txt: a line "DLL: function ..." per DLL."""
+    text = re.sub(r"#.*", "", (Path(__file__).parent / "windows7_imports.txt").read_text())
+    lines = (line.partition(":") for line in text.splitlines())
+    return {(dll.lower(), name) for dll, _, names in lines for name in names.split()}
 
 
 class Exe(PlumbmarkTest):
