@@ -31,9 +31,8 @@ class Dialogs(PlumbmarkTest):
         self.assertTrue(poll(lambda: selected() == index), f"{title}: not entry {index}")
 
     def test_at_96_dpi_the_button_applies_the_close_box_does_not_and_s_saves_it(self):
-        s = self.session()
         look = Look(600, 400)
-        program = s.start(look)
+        s, program = self.started(look)
         look.color = rgb(65280)
         s.press("Tab", look)
         s.open_dialog(program, "c", COLOUR)
@@ -90,10 +89,8 @@ class Dialogs(PlumbmarkTest):
         s.assert_file(settings(size=6, color=13421772, interval=500))
 
     def test_at_144_dpi_lines_stay_exact_and_dialogs_are_sized_at_10_twips_a_pixel(self):
-        s = self.session(dpi=144)
-        s.ini.write_bytes(settings(size=9, color=255, interval=250))
         look = Look(333, 222, rgb(255), 9, 9)
-        program = s.start(look)
+        s, program = self.started(look, settings(size=9, color=255, interval=250), dpi=144)
         self.assertEqual(s.probe().values["dpi"], "144", "the test would prove nothing")
         look.vertical = look.horizontal = 10
         s.press("Up", look)

@@ -424,3 +424,11 @@ class PlumbmarkTest(unittest.TestCase):
 
     def session(self, **options):
         return Session(self, **{"exe": self.exe, **options})
+
+    def started(self, look, ini=None, **options):
+        """A session with its settings file when one is given, and the program started
+        with the pointer at the look's point: the session and the program."""
+        s = self.session(**options)
+        if ini is not None:
+            s.ini.write_bytes(ini)
+        return s, s.start(look)

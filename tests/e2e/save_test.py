@@ -14,10 +14,9 @@ FOREIGN = ("; kept by hand\r\n[Other]\r\nKey=Value\r\n[Plumbmark]\r\nColor=255\r
 
 class Save(PlumbmarkTest):
     def test_s_keeps_foreign_lines_in_a_folder_outside_the_ansi_code_page(self):
-        s = self.session(folder="線 ✓ Ω 😀 𠮷")  # the last two outside the first plane
-        s.ini.write_bytes(FOREIGN.encode())
         look = Look(444, 333, rgb(255), 7, 7)
-        program = s.start(look)
+        # A folder name whose last two characters are outside the first plane.
+        s, program = self.started(look, FOREIGN.encode(), folder="線 ✓ Ω 😀 𠮷")
         look.color = rgb(33023)
         s.press("Tab", look)
         look.vertical = look.horizontal = 8

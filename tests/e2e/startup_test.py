@@ -22,9 +22,8 @@ class StartUp(PlumbmarkTest):
                 program.wait()
 
     def test_a_second_copy_and_a_failed_save_are_reported_and_the_first_copy_runs_on(self):
-        s = self.session()
         look = Look(256, 192)
-        program = s.start(look)
+        s, program = self.started(look)
         second = s.launch()
         s.window(SECOND_COPY[0], second.pid, deadline=START)
         self.assertEqual(s.probe().find(SECOND_COPY[0]).text(), SECOND_COPY[1])
