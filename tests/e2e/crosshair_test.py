@@ -8,9 +8,8 @@ class Crosshair(PlumbmarkTest):
     def test_first_start_follows_the_pointer_to_every_edge_and_creates_no_file(self):
         # NOTE: openbox keeps part of every window on the screen and would push a line
         # asked for at the last column off it; Windows does not, so no window manager here.
-        s = self.session(window_manager=False)
         look = Look(300, 200)  # 5-pixel blue lines from the pixel after the pointer's own
-        s.start(look)
+        s, _ = self.started(look, window_manager=False)
         for x, y in [(0, 0), (1023, 0), (0, 767), (1019, 763), (1022, 766), (1023, 767), (40, 30)]:
             with self.subTest(pointer=(x, y)):
                 s.move(look, x, y)

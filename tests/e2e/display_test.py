@@ -14,9 +14,8 @@ class Display(PlumbmarkTest):
         for managed, points in [(True, [(1300, 200), (300, 500), (1700, 590), (10, 700)]),
                                 (False, [(1300, 200), (1823, 300), (1023, 767), (1024, 0)])]:
             with self.subTest(window_manager=managed):
-                s = self.session(screen="two monitors", window_manager=managed)
                 look = Look(*points[0], size=(1824, 768), outside=[(1024, 600, 1824, 768)])
-                s.start(look)
+                s, _ = self.started(look, screen="two monitors", window_manager=managed)
                 for x, y in points[1:]:
                     s.move(look, x, y)
                 s.close()
@@ -26,9 +25,8 @@ class Display(PlumbmarkTest):
         # Wine tells no window of, followed only by a scaling (0x2E0) or settings (0x1A)
         # notice, as Windows may send for a change of scaling. Only a larger desktop
         # shows lines that were not spanned again.
-        s = self.session(screen="modes")
         look = Look(500, 400)
-        s.start(look)
+        s, _ = self.started(look, screen="modes")
         look.vertical = look.horizontal = 6
         s.press("Up", look)
         for how, width, height in [("mode", 1280, 800), ("mode", 1024, 768), (0x2E0, 1280, 800),

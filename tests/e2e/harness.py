@@ -199,7 +199,7 @@ class Session:
         """Waits until Win32 sends keys to the window with this title. NOTE: Wine moves the
         keyboard between windows of one program without the window manager noticing."""
         seen = []
-        poll(lambda: seen.append(self.probe().focus) or seen[-1] == title)
+        poll(lambda: seen.append(self.probe().values["focus"]) or seen[-1] == title)
         self.test.assertEqual(seen[-1], title, "the window with the keyboard")
 
     # --- the X server
@@ -372,8 +372,8 @@ class Look:
 
 
 class Report:
-    """The probe's report: the foreground's title, top-level windows with their controls,
-    and other values by name (the DPI; for "version EXE" the exe's version values)."""
+    """The probe's report: top-level windows with their controls, and other values by name
+    (the foreground's title as "focus", the DPI; for "version EXE" the exe's version values)."""
 
     def __init__(self, lines):
         self.windows, self.values = [], {}
@@ -386,7 +386,6 @@ class Report:
                 self.windows[-1].controls.append(Control(*fields))
             else:
                 self.values[kind] = fields[0]
-        self.focus = self.values.get("focus")
 
     def find(self, title):
         return next((w for w in self.windows if w.title == title), None)
@@ -425,3 +424,11 @@ class PlumbmarkTest(unittest.TestCase):
 
     def session(self, **options):
         return Session(self, **{"exe": self.exe, **options})
+
+    def started(self, look, ini=None, **options):
+        """A session with its settings file when one is given, and the program started
+        with the pointer at the look's point: the session and the program."""
+        s = self.session(**options)
+        if ini is not None:
+            s.ini.write_bytes(ini)
+        return s, s.start(look)

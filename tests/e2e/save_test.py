@@ -1,6 +1,6 @@
 """Saving next to the program: the bytes written, what others put in the file, a
-folder name outside the ANSI code page, a save that fails, and a folder whose path
-is too long for the Windows profile functions."""
+folder name outside the ANSI code page, and a folder whose path is too long for the
+Windows profile functions (a folder in the file's place: startup_test)."""
 
 import time
 
@@ -14,10 +14,9 @@ FOREIGN = ("; kept by hand\r\n[Other]\r\nKey=Value\r\n[Plumbmark]\r\nColor=255\r
 
 class Save(PlumbmarkTest):
     def test_s_keeps_foreign_lines_in_a_folder_outside_the_ansi_code_page(self):
-        s = self.session(folder="線 ✓ Ω 😀 𠮷")  # the last two outside the first plane
-        s.ini.write_bytes(FOREIGN.encode())
         look = Look(444, 333, rgb(255), 7, 7)
-        program = s.start(look)
+        # A folder name whose last two characters are outside the first plane.
+        s, program = self.started(look, FOREIGN.encode(), folder="線 ✓ Ω 😀 𠮷")
         look.color = rgb(33023)
         s.press("Tab", look)
         look.vertical = look.horizontal = 8
@@ -26,23 +25,6 @@ class Save(PlumbmarkTest):
         s.answer(program, SAVED[0])
         s.assert_file(FOREIGN.replace("Color=255", "Color=33023").replace(
             "Size=7\r\n", "Size=8\r\nVertical=0\r\nInterval=100\r\nHorizon=0\r\n").encode())
-
-    def test_a_failed_save_is_reported_and_the_program_runs_on(self):
-        s = self.session()
-        s.ini.mkdir()  # as root Wine writes through permission bits; into a folder, never
-        look = Look(350, 250)
-        program = s.start(look)  # a folder reads as no file: the defaults
-        s.key("s")
-        s.window(SAVE_FAILED[0], program.pid)
-        report = s.probe()
-        self.assertTrue(report.find(SAVE_FAILED[0]).text().startswith(SAVE_FAILED[1]))
-        s.answer(program, SAVE_FAILED[0])
-        s.foreground("Plumbmark")
-        look.color = rgb(65280)
-        s.press("Tab", look)
-        titles = sorted(t for t, _ in s.windows(program.pid).values())
-        self.assertEqual(titles, ["Form1", "Plumbmark"], "a box is left, a confirmation perhaps")
-        self.assertTrue(s.ini.is_dir())
 
     def test_past_the_path_limit_no_file_is_read_and_none_is_written(self):
         parts = ["d" * 55] * 5  # after C:, with the exe's name: past MAX_PATH

@@ -1,7 +1,8 @@
 """Start-up: odd settings files as the Windows profile reader gives them, and a
-second copy that refuses to start."""
+second copy that refuses to start; the first copy runs on, through a save that fails
+as well."""
 
-from harness import SECOND_COPY, START, Look, PlumbmarkTest, poll, rgb
+from harness import SAVE_FAILED, SECOND_COPY, START, Look, PlumbmarkTest, poll, rgb
 
 
 class StartUp(PlumbmarkTest):
@@ -20,20 +21,28 @@ class StartUp(PlumbmarkTest):
                 program.kill()
                 program.wait()
 
-    def test_a_second_copy_is_refused_and_the_first_runs_on(self):
-        s = self.session()
+    def test_a_second_copy_and_a_failed_save_are_reported_and_the_first_copy_runs_on(self):
         look = Look(256, 192)
-        s.start(look)
+        s, program = self.started(look)
         second = s.launch()
         s.window(SECOND_COPY[0], second.pid, deadline=START)
         self.assertEqual(s.probe().find(SECOND_COPY[0]).text(), SECOND_COPY[1])
         self.assertEqual(len(s.windows(second.pid)), 1, "the second copy showed more than its box")
         s.answer(second, SECOND_COPY[0])
         self.assertTrue(poll(lambda: second.poll() is not None), "the second copy did not end")
+        self.assertFalse(s.ini.exists())
 
+        s.ini.mkdir()  # as root Wine writes through permission bits; into a folder, never
         s.move(look, 600, 300)
         s.activate(s.lines[0])
         s.foreground("Plumbmark")
+        s.key("s")
+        s.window(SAVE_FAILED[0], program.pid)
+        self.assertTrue(s.probe().find(SAVE_FAILED[0]).text().startswith(SAVE_FAILED[1]))
+        s.answer(program, SAVE_FAILED[0])
+        s.foreground("Plumbmark")
         look.color = rgb(65280)
         s.press("Tab", look)
-        self.assertFalse(s.ini.exists())
+        titles = sorted(t for t, _ in s.windows(program.pid).values())
+        self.assertEqual(titles, ["Form1", "Plumbmark"], "a box is left, a confirmation perhaps")
+        self.assertTrue(s.ini.is_dir())

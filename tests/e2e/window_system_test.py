@@ -9,9 +9,8 @@ from harness import Look, PlumbmarkTest, poll, rgb
 
 class WindowSystem(PlumbmarkTest):
     def test_lines_stay_above_a_focused_window_and_take_keys_on_the_vertical_line(self):
-        s = self.session()
         look = Look(480, 320)
-        program = s.start(look)
+        s, program = self.started(look)
         vertical, horizontal = s.lines
 
         # An ordinary window with the keyboard; not the screen's size, which openbox
@@ -55,9 +54,8 @@ class WindowSystem(PlumbmarkTest):
         # NOTE: under a window manager Wine 8 asks it to iconify the window; when the
         # restore is quicker, the iconify lands last and the X window stays unmapped
         # while Windows' own state says restored. Windows has no such race.
-        s = self.session(window_manager=False)
         look = Look(400, 300)
-        s.start(look)
+        s, _ = self.started(look, window_manager=False)
         # The system menu's commands are refused; another program's ShowWindow is undone.
         for title in ("Plumbmark", "Form1"):
             for command, how in [("send", (0x112, 0xF020, 0)), ("send", (0x112, 0xF030, 0)),

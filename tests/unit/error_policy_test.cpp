@@ -21,35 +21,29 @@ TEST_F(ErrorPolicyTest, AnErrorInACommandIsReportedAndTheNextOneRuns) {
   EXPECT_EQ(Vertical().width, 0);
 }
 
-TEST_F(ErrorPolicyTest, AFailingTickKeepsItsFirstStepAndTheNextTickRuns) {
+// Ticks go on while a box is open: a failure that persists is reported in
+// one box, never in a box inside it, and again after it closed. The failing
+// tick keeps its first step, and once the cause is gone the next tick runs.
+TEST_F(ErrorPolicyTest, AFailingTickKeepsItsFirstStepAndOpensOneErrorBoxAtATime) {
   ASSERT_TRUE(Start());
   MoveAndTick(10, 3);
-  SetFactor(3e38f);  // (x + 1) pixels overflow a single
-  MoveAndTick(0, 10);
-  EXPECT_EQ(backend.messageBoxes, (Boxes{{kOverflow, kCritical, "Plumbmark"}}));
-  EXPECT_EQ(tate.Left(), 3e38f);
-  EXPECT_EQ(yoko.Top(), 4 * 15.0f);
-  SetFactor(15);
-  backend.AdvanceTime(100);
-  EXPECT_EQ(yoko.Top(), 11 * 15.0f);
-}
-
-// Ticks go on while a box is open: a failure that persists is reported in
-// one box, never in a box inside it, and again after it closed.
-TEST_F(ErrorPolicyTest, APersistingFailureOpensOneErrorBoxAtATime) {
-  ASSERT_TRUE(Start());
   int depth = 0, deepest = 0;
   backend.onMessageBox = [&](const auto&) {
     deepest = std::max(deepest, ++depth);
     if (depth < 3) backend.AdvanceTime(1000);  // bounded, should boxes nest
     --depth;
   };
-  SetFactor(3e38f);  // (x + 1) pixels overflow a single at every tick
-  MoveAndTick(5, 5);
+  SetFactor(3e38f);  // (y + 1) pixels overflow a single at every tick
+  MoveAndTick(0, 10);
   EXPECT_EQ(deepest, 1);
   EXPECT_EQ(backend.messageBoxes, (Boxes{{kOverflow, kCritical, "Plumbmark"}}));
+  EXPECT_EQ(tate.Left(), 3e38f);  // (x + 1) pixels still fit
+  EXPECT_EQ(yoko.Top(), 4 * 15.0f);
   backend.AdvanceTime(100);
   EXPECT_EQ(backend.messageBoxes.size(), 2u);
+  SetFactor(15);
+  backend.AdvanceTime(100);
+  EXPECT_EQ(yoko.Top(), 11 * 15.0f);
 }
 
 TEST_F(ErrorPolicyTest, TrackingGoesOnWhileAMessageBoxHoldsTheKeys) {

@@ -6,14 +6,8 @@
 namespace plumbmark::testing {
 namespace {
 
-struct KeyCase {
-  const char* name;
-  int size, vertical, horizon;  // the stored style
-  Keys keys;
-  Lines after;
-};
-
-const KeyCase kCases[] = {
+// A name; the stored Size, Vertical and Horizon; the keys pressed; the lines after.
+const std::tuple<const char*, int, int, int, Keys, Lines> kCases[] = {
     {"Up", 5, 0, 0, {kUp}, {6, 6, 6, 0, 0}},
     {"Up stops at 20", 5, 0, 0, Keys(20, kUp), {20, 20, 20, 0, 0}},
     {"Up from 1 to 20", 1, 0, 0, Keys(20, kUp), {20, 20, 20, 0, 0}},
@@ -47,13 +41,13 @@ using KeyCommandTest = ProgramTest;
 // Thickness goes by whole pixels at every factor, 175 % (1440 / 168) too.
 TEST_F(KeyCommandTest, SequencesLeaveTheLinesAsExpectedAtEveryFactor) {
   for (float factor : {15.0f, 12.0f, 10.0f, 1440.0f / 168.0f, 1440.0f / 216.0f}) {
-    for (const KeyCase& c : kCases) {
-      ProgramRun run(SettingsFile({c.size, kBlue, c.vertical, 100, c.horizon}));
+    for (const auto& [name, size, vertical, horizon, keys, after] : kCases) {
+      ProgramRun run(SettingsFile({size, kBlue, vertical, 100, horizon}));
       run.SetFactor(factor);
       ASSERT_TRUE(run.Start());
-      for (std::int16_t key : c.keys) run.backend.PressKey(key, /*shift=*/3);
-      EXPECT_EQ(run.LinesNow(), c.after) << c.name << " at " << factor;
-      EXPECT_TRUE(run.backend.messageBoxes.empty()) << c.name;
+      for (std::int16_t key : keys) run.backend.PressKey(key, /*shift=*/3);
+      EXPECT_EQ(run.LinesNow(), after) << name << " at " << factor;
+      EXPECT_TRUE(run.backend.messageBoxes.empty()) << name;
     }
   }
 }
@@ -110,14 +104,11 @@ TEST_F(PaletteTest, EachDialogListsItsEntriesAndPreselectsTheCurrentOne) {
                                          "オレンジ", "水色", "紫", "灰色"};
   const std::vector<std::string> intervals{"50",  "100", "150", "200", "250",
                                            "300", "350", "400", "450", "500"};
-  const struct {
-    std::int16_t key;
-    int value;
-    const char* text;
-  } cases[] = {{kC, 65535, "黄色"}, {kC, kBlue, "青"}, {kC, 33023, "オレンジ"}, {kC, kGrey, "灰色"},
-               {kC, 0, ""},         {kC, -1, ""},      {kI, 50, "50"},          {kI, 100, "100"},
-               {kI, 500, "500"},    {kI, 75, ""},      {kI, 1000, ""},          {kI, 0, ""},
-               {kI, 65586, ""}};
+  const std::tuple<std::int16_t, int, const char*> cases[] = {
+      {kC, 65535, "黄色"}, {kC, kBlue, "青"}, {kC, 33023, "オレンジ"}, {kC, kGrey, "灰色"},
+      {kC, 0, ""},         {kC, -1, ""},      {kI, 50, "50"},          {kI, 100, "100"},
+      {kI, 500, "500"},    {kI, 75, ""},      {kI, 1000, ""},          {kI, 0, ""},
+      {kI, 65586, ""}};
   for (const auto& [key, value, text] : cases) {
     key == kC ? tate.SetLineColor(value) : tate.getMousePos.SetInterval(value);
     Press(key);
@@ -134,24 +125,21 @@ TEST_F(PaletteTest, EachDialogListsItsEntriesAndPreselectsTheCurrentOne) {
 // A typed text applies only when it names an entry exactly; the button and
 // the close box both close the dialog.
 TEST_F(PaletteTest, OnlyAChosenEntryAppliesToBothLinesOrTheTimerAtOnce) {
-  const struct {
-    std::int16_t key, pick;
-    const char* typed;
-    bool closeBox;
-    int want;
-  } cases[] = {
+  // The dialog's key; the entry picked, or else the text typed; whether the
+  // close box closes it; the value after.
+  const std::tuple<std::int16_t, std::int16_t, const char*, bool, int> cases[] = {
       {kC, 7, nullptr, false, kGrey}, {kC, -1, "赤", false, 255},  {kC, -1, "あか", false, 255},
       {kC, 2, nullptr, true, 255},    {kI, 0, nullptr, false, 50}, {kI, -1, "150", false, 150},
       {kI, -1, "75", false, 150},     {kI, 9, nullptr, true, 150}, {kI, 9, nullptr, false, 500},
   };
   Press(kShift);  // a hidden line takes the colour too, and stays hidden
-  for (const auto& c : cases) {
-    Press(c.key);
-    c.typed ? backend.TypeText(Combo(c.key), c.typed) : backend.PickEntry(Combo(c.key), c.pick);
-    c.closeBox ? backend.ClickCloseBox(Dialog(c.key))
-               : backend.PressButton(c.key == kC ? colour.cmdSetColor : interval.cmbSet);
-    EXPECT_FALSE(Dialog(c.key).loaded());
-    EXPECT_EQ(Value(c.key), c.want);
+  for (const auto& [key, pick, typed, closeBox, want] : cases) {
+    Press(key);
+    typed ? backend.TypeText(Combo(key), typed) : backend.PickEntry(Combo(key), pick);
+    closeBox ? backend.ClickCloseBox(Dialog(key))
+             : backend.PressButton(key == kC ? colour.cmdSetColor : interval.cmbSet);
+    EXPECT_FALSE(Dialog(key).loaded());
+    EXPECT_EQ(Value(key), want);
     EXPECT_EQ(yoko.BackColor(), tate.BackColor());
   }
   EXPECT_EQ(Horizontal().height, 0);
@@ -161,17 +149,14 @@ TEST_F(PaletteTest, OnlyAChosenEntryAppliesToBothLinesOrTheTimerAtOnce) {
 }
 
 TEST_F(PaletteTest, ReopeningAnOpenDialogKeepsItsSelectionAndBothCanBeOpen) {
-  Press(kC);
-  backend.PickEntry(colour.selColor, 3);
-  backend.Activate(tate);
-  Press(kC);
-  EXPECT_EQ(colour.selColor.listIndex(), 3);
-  backend.Activate(tate);
-  Press(kI);
-  backend.PickEntry(interval.cmbTime, 9);
-  backend.Activate(tate);
-  Press(kI);
-  EXPECT_EQ(interval.cmbTime.listIndex(), 9);
+  for (const auto& [key, entry] : {std::pair<std::int16_t, std::int16_t>{kC, 3}, {kI, 9}}) {
+    Press(key);
+    backend.PickEntry(Combo(key), entry);
+    backend.Activate(tate);
+    Press(key);
+    EXPECT_EQ(Combo(key).listIndex(), entry);
+    backend.Activate(tate);
+  }
   EXPECT_TRUE(colour.loaded());
   MoveAndTick(40, 50);  // tracking goes on meanwhile
   EXPECT_EQ(Vertical().x, 41);

@@ -21,15 +21,14 @@ inline std::optional<forms::ErrorNumber> ErrorOf(const std::function<void()>& st
   return std::nullopt;
 }
 
-TEST(Numeric, RoundsHalvesToTheEvenNeighbourWithinSixteenBits) {
-  const std::pair<double, int> cases[] = {{0.5, 0},   {1.5, 2},         {2.5, 2},
-                                          {-1.5, -2}, {-2.5, -2},       {2.5001, 3},
-                                          {-0.5, 0},  {32767.4, 32767}, {-32768.5, -32768}};
-  for (const auto& [value, rounded] : cases) EXPECT_EQ(num::RoundToInt16(value), rounded) << value;
-}
-
-TEST(Numeric, OverflowAndDivisionFaultsAreRaisedNeverWrapped) {
-  const std::pair<std::function<void()>, ErrorNumber> cases[] = {
+// Halves round to the even neighbour within sixteen bits; overflow and
+// division faults are raised, never wrapped.
+TEST(Numeric, RoundsHalvesToEvenAndRaisesFaultsNeverWrapping) {
+  const std::pair<double, int> rounded[] = {{0.5, 0},   {1.5, 2},         {2.5, 2},
+                                            {-1.5, -2}, {-2.5, -2},       {2.5001, 3},
+                                            {-0.5, 0},  {32767.4, 32767}, {-32768.5, -32768}};
+  for (const auto& [value, even] : rounded) EXPECT_EQ(num::RoundToInt16(value), even) << value;
+  const std::pair<std::function<void()>, ErrorNumber> faults[] = {
       {[] { num::RoundToInt16(32767.5); }, ErrorNumber::kOverflow},
       {[] { num::RoundToInt16(NAN); }, ErrorNumber::kOverflow},
       {[] { num::ToInt16(-32769); }, ErrorNumber::kOverflow},
@@ -39,7 +38,7 @@ TEST(Numeric, OverflowAndDivisionFaultsAreRaisedNeverWrapped) {
       {[] { num::MultiplySingle(3e38f, 2.0f); }, ErrorNumber::kOverflow},
       {[] { num::Divide(5, 0); }, ErrorNumber::kDivisionByZero},
       {[] { num::Divide(0, 0); }, ErrorNumber::kOverflow}};
-  for (const auto& [step, error] : cases) EXPECT_EQ(ErrorOf(step), error);
+  for (const auto& [step, error] : faults) EXPECT_EQ(ErrorOf(step), error);
   EXPECT_EQ(num::Increment(32766), 32767);
   EXPECT_EQ(num::Decrement(-32767), -32768);
 }
@@ -63,10 +62,10 @@ class FormsTest : public ::testing::Test {
   FormsTest() { backend.Attach(app); }
   forms::headless::HeadlessBackend backend;
   forms::Application app{backend};
+  ProbeForm form{app};
 };
 
 TEST_F(FormsTest, FirstUseLoadsOnceAndUnloadDiscards) {
-  ProbeForm form(app);
   EXPECT_FALSE(form.loaded());
   form.SetWidth(0);  // zero thickness is allowed
   EXPECT_EQ(form.loads, 1);
@@ -86,7 +85,6 @@ TEST_F(FormsTest, FirstUseLoadsOnceAndUnloadDiscards) {
 }
 
 TEST_F(FormsTest, ComboSelectionFollowsTextAndIndex) {
-  ProbeForm form(app);
   forms::ComboBox& combo = form.combo;
   combo.Clear();
   EXPECT_EQ(combo.Text(), "");
@@ -106,7 +104,6 @@ TEST_F(FormsTest, ComboSelectionFollowsTextAndIndex) {
 }
 
 TEST_F(FormsTest, AFailedLoadLeavesTheFormUnloadedAndAtStartUpEnds) {
-  ProbeForm form(app);
   form.onLoad = [](ProbeForm& f) {
     f.SetWidth(1);
     throw forms::RuntimeError::InvalidPropertyValue();
@@ -122,7 +119,6 @@ TEST_F(FormsTest, AFailedLoadLeavesTheFormUnloadedAndAtStartUpEnds) {
 }
 
 TEST_F(FormsTest, DisplayRulesRoundAndClamp) {
-  ProbeForm form(app);
   const forms::ScreenMetrics screen{1024, 768, 1440.0f / 168.0f, 12.0f, {}};
   form.SetLeft(screen.twipsPerPixelX * 11.0f);
   form.SetTop(-18);  // -1.5 pixels: halves to even
@@ -132,16 +128,13 @@ TEST_F(FormsTest, DisplayRulesRoundAndClamp) {
   form.SetLeft(3e38f);
   EXPECT_EQ(DisplayRect(form, screen).x, 1 << 30);
   EXPECT_EQ(forms::TwipsToPixels(100, 0), 0);
-  const struct {
-    std::uint32_t color;
-    forms::ShownColor shown;
-  } colors[] = {{0xFFFFFFFF, {false, 0xFFFFFF}}, {0x00FF0000, {false, 0xFF0000}},
-                {0x8000000F, {true, 15}},        {0x80000000, {true, 0}},
-                {0x8000001E, {true, 30}},        {0x8000001F, {false, 0x00001F}},
-                {0x81000005, {false, 0x000005}}, {0x01000000, {false, 0}}};
-  for (const auto& c : colors) {
-    EXPECT_EQ(forms::DisplayColor(static_cast<std::int32_t>(c.color)), c.shown)
-        << std::hex << c.color;
+  const std::pair<std::uint32_t, forms::ShownColor> colors[] = {
+      {0xFFFFFFFF, {false, 0xFFFFFF}}, {0x00FF0000, {false, 0xFF0000}},
+      {0x8000000F, {true, 15}},        {0x80000000, {true, 0}},
+      {0x8000001E, {true, 30}},        {0x8000001F, {false, 0x00001F}},
+      {0x81000005, {false, 0x000005}}, {0x01000000, {false, 0}}};
+  for (const auto& [color, shown] : colors) {
+    EXPECT_EQ(forms::DisplayColor(static_cast<std::int32_t>(color)), shown) << std::hex << color;
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -56,15 +57,9 @@ inline ProfileFile SettingsFile(const Style& s) {
 }
 
 // Both lines' thickness in pixels as the forms hold it (the windows show at
-// least 0), LineSize and the two hidden flags.
-struct Lines {
-  int vertical, horizontal, lineSize, verticalFlag, horizontalFlag;
-  bool operator==(const Lines&) const = default;
-};
-inline void PrintTo(const Lines& l, std::ostream* out) {
-  *out << "{" << l.vertical << ", " << l.horizontal << ", " << l.lineSize << ", " << l.verticalFlag
-       << ", " << l.horizontalFlag << "}";
-}
+// least 0), LineSize and the two hidden flags: {vertical, horizontal,
+// LineSize, VerticalHidden, HorizontalHidden}.
+using Lines = std::array<int, 5>;
 
 // One run of the program, with its settings file when one is given.
 struct ProgramRun {
@@ -80,7 +75,6 @@ struct ProgramRun {
   FrmYoko& yoko = program.frmYoko;
 
   bool Start() { return program.Start(); }
-  void Store(const Style& style) { backend.profiles[kIniPath] = SettingsFile(style); }
   void Press(std::int16_t key, int repeats = 1) { backend.PressKey(key, 0, repeats); }
   void MoveAndTick(int x, int y) {
     backend.SetPointer(x, y);

@@ -18,56 +18,32 @@ using win32::MonitorState;
 // The primary's size and scaling, and a desktop from the leftmost to the
 // rightmost and the topmost to the lowest monitor edge.
 TEST(Desktop, SpansEveryMonitorWhereverEachLies) {
-  const struct {
-    const char* name;
-    std::vector<MonitorState> monitors;
-    int width, height;
-    float twipsPerPixel;
-    PixelRect desktop;
-  } cases[] = {
-      {"one", {{{0, 0, 1920, 1080}, 96, true}}, 1920, 1080, 15, {0, 0, 1920, 1080}},
+  const std::tuple<const char*, std::vector<MonitorState>, forms::ScreenMetrics> cases[] = {
+      {"one", {{{0, 0, 1920, 1080}, 96, true}}, {1920, 1080, 15, 15, {0, 0, 1920, 1080}}},
       {"left of the primary",
        {{{0, 0, 1920, 1080}, 144, true}, {{-1280, 100, 1280, 1024}, 96, false}},
-       1920,
-       1080,
-       10,
-       {-1280, 0, 3200, 1124}},
+       {1920, 1080, 10, 10, {-1280, 0, 3200, 1124}}},
       {"above, primary listed last",
        {{{-200, -900, 1600, 900}, 120, false}, {{0, 0, 1024, 768}, 120, true}},
-       1024,
-       768,
-       12,
-       {-200, -900, 1600, 1668}},
+       {1024, 768, 12, 12, {-200, -900, 1600, 1668}}},
       {"stacked below and right",
        {{{0, 0, 800, 600}, 0, true}, {{300, 600, 1024, 768}, 96, false}},
-       800,
-       600,
-       15,
-       {0, 0, 1324, 1368}},
+       {800, 600, 15, 15, {0, 0, 1324, 1368}}},
       {"none marked primary",
        {{{10, 20, 640, 480}, 168, false}},
-       640,
-       480,
-       1440.0f / 168,
-       {10, 20, 640, 480}},
+       {640, 480, 1440.0f / 168, 1440.0f / 168, {10, 20, 640, 480}}},
   };
-  for (const auto& c : cases) {
-    const forms::ScreenMetrics screen = win32::ScreenOf(c.monitors);
-    EXPECT_EQ((std::tuple{screen.widthPixels, screen.heightPixels, screen.twipsPerPixelX,
-                          screen.twipsPerPixelY}),
-              (std::tuple{c.width, c.height, c.twipsPerPixel, c.twipsPerPixel}))
-        << c.name;
-    EXPECT_EQ(screen.desktop, c.desktop) << c.name;
+  const auto fields = [](const forms::ScreenMetrics& s) {
+    return std::tuple{s.widthPixels, s.heightPixels, s.twipsPerPixelX, s.twipsPerPixelY, s.desktop};
+  };
+  for (const auto& [name, monitors, screen] : cases) {
+    EXPECT_EQ(fields(win32::ScreenOf(monitors)), fields(screen)) << name;
   }
 }
 
 TEST(LinePlacement, KeepsOneRealPixelOnTheDesktopAndShowsNothingThere) {
   const PixelRect desktop{0, 0, 1280, 800};
-  const struct {
-    const char* name;
-    PixelRect wanted, window;
-    bool showsNothing;
-  } cases[] = {
+  const std::tuple<const char*, PixelRect, PixelRect, bool> cases[] = {
       {"vertical line", {301, 0, 5, 800}, {301, 0, 5, 800}, false},
       {"horizontal line", {0, 201, 1280, 5}, {0, 201, 1280, 5}, false},
       {"hidden vertical", {301, 0, 0, 800}, {301, 0, 1, 800}, true},
@@ -78,9 +54,9 @@ TEST(LinePlacement, KeepsOneRealPixelOnTheDesktopAndShowsNothingThere) {
       {"far left", {-40, 0, 5, 800}, {-4, 0, 5, 800}, true},
       {"hidden and past the edge", {1280, 0, 0, 800}, {1279, 0, 1, 800}, true},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(win32::PlaceLine(c.wanted, desktop), (win32::LinePlacement{c.window, c.showsNothing}))
-        << c.name;
+  for (const auto& [name, wanted, window, showsNothing] : cases) {
+    EXPECT_EQ(win32::PlaceLine(wanted, desktop), (win32::LinePlacement{window, showsNothing}))
+        << name;
   }
   const PixelRect leftOfPrimary{-1920, 0, 3200, 1080};
   EXPECT_EQ(win32::PlaceLine({-1000, 0, 5, 1080}, leftOfPrimary),
@@ -107,34 +83,26 @@ struct CountingProfile {
   std::size_t fullPathLength;  // what GetFullPathNameW reports, with the NUL
   int calls = 0;
   std::size_t FullPathLength(const std::wstring&) const { return fullPathLength; }
-  std::int32_t ReadInt(const std::wstring&, const std::wstring&, std::int32_t,
-                       const std::wstring&) {
-    return ++calls, 7;
-  }
-  bool Write(const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&) {
-    return ++calls, true;
-  }
+  std::int32_t ReadInt(const auto&...) { return ++calls, 7; }
+  bool Write(const auto&...) { return ++calls, true; }
 };
 
 // A path whose full form does not fit MAX_PATH, given long or made long from
 // a relative one, is neither read nor written: Windows' profile functions
 // cannot take it, and Wine's take it wrongly.
 TEST(ProfileGuard, APathTooLongForTheProfileFunctionsIsNeitherReadNorWritten) {
-  const struct {
-    std::string file;
-    std::size_t full;
-    bool fits;
-  } cases[] = {{"C:\\Tools\\Plumbmark.ini", 23, true},
-               {std::string(259, 'd'), 260, true},
-               {std::string(260, 'd'), 261, false},
-               {"Plumbmark.ini", 261, false},
-               {"C:\\x.ini", 0, false}};
-  for (const auto& c : cases) {
-    CountingProfile system{c.full};
+  const std::tuple<std::string, std::size_t, bool> cases[] = {
+      {"C:\\Tools\\Plumbmark.ini", 23, true},
+      {std::string(259, 'd'), 260, true},
+      {std::string(260, 'd'), 261, false},
+      {"Plumbmark.ini", 261, false},
+      {"C:\\x.ini", 0, false}};
+  for (const auto& [file, full, fits] : cases) {
+    CountingProfile system{full};
     win32::GuardedProfile profile(system);
-    EXPECT_EQ(profile.ReadInt("Plumbmark", "Size", 5, c.file), c.fits ? 7 : 5) << c.file.size();
-    EXPECT_EQ(profile.Write("Plumbmark", "Size", "6", c.file), c.fits) << c.file.size();
-    EXPECT_EQ(system.calls, c.fits ? 2 : 0) << c.file.size();
+    EXPECT_EQ(profile.ReadInt("Plumbmark", "Size", 5, file), fits ? 7 : 5) << file.size();
+    EXPECT_EQ(profile.Write("Plumbmark", "Size", "6", file), fits) << file.size();
+    EXPECT_EQ(system.calls, fits ? 2 : 0) << file.size();
   }
 }
 
@@ -145,10 +113,8 @@ TEST(WideText, KeepsEveryCodePointAndEvenALoneSurrogate) {
       {{0x7DDA, L' ', 0x3A9}, "線 Ω"},
       {{0xD83D, 0xDE00}, "\xF0\x9F\x98\x80"},         // an emoji, outside the first plane
       {{0xD842, 0xDFB7, L'x'}, "\xF0\xA0\xAE\xB7x"},  // a rare CJK character
-      {{0xD800, L'a'},
-       "\xED\xA0\x80"
-       "a"},                       // a lone high surrogate
-      {{0xDC00}, "\xED\xB0\x80"},  // a lone low surrogate
+      {{0xD800, L'a'}, "\xED\xA0\x80\x61"},           // a lone high surrogate, then "a"
+      {{0xDC00}, "\xED\xB0\x80"},                     // a lone low surrogate
   };
   for (const auto& [wide, narrow] : cases) {
     EXPECT_EQ(win32::NarrowText(wide), narrow);

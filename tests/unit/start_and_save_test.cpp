@@ -18,11 +18,11 @@ constexpr char kSecondCopy[] = "既に同じ処理が実行されています。
 constexpr int kButtonFace = static_cast<int>(0x8000000F);  // a system colour
 
 // Values the windows cannot show are kept as read; only exactly 1 hides a line.
-TEST_F(StartupTest, AppliesTheStoredStyleAsReadOrTheDefaultsWithoutAFile) {
-  const struct {
-    std::optional<Style> stored;
-    Lines lines;
-  } cases[] = {
+// Both line windows, hidden or not, are shown topmost (insert after -1; no
+// move, no size, show: 0x43), the dialogs are not even loaded, and frmTate
+// has the keyboard.
+TEST_F(StartupTest, AppliesTheStoredStyleOrTheDefaultsAndShowsBothLinesTopmost) {
+  const std::pair<std::optional<Style>, Lines> cases[] = {
       {std::nullopt, {5, 5, 5, 0, 0}},
       {Style{7, 255, 1, 250, -1}, {0, 7, 7, -1, 0}},
       {Style{6, 65280, 2, 50, 1}, {6, 0, 6, 0, -1}},
@@ -30,58 +30,49 @@ TEST_F(StartupTest, AppliesTheStoredStyleAsReadOrTheDefaultsWithoutAFile) {
       {Style{-3, -1, 0, -20, 0}, {-3, -3, -3, 0, 0}},
       {Style{20, kButtonFace, 1, 1000, 1}, {0, 0, 20, -1, -1}},
   };
-  for (const auto& c : cases) {
-    ProgramRun run(c.stored ? std::optional(SettingsFile(*c.stored)) : std::nullopt);
+  for (const auto& [stored, lines] : cases) {
+    ProgramRun run(stored ? std::optional(SettingsFile(*stored)) : std::nullopt);
     ASSERT_TRUE(run.Start());
-    const Style want = c.stored.value_or(Style{5, kBlue, 0, 100, 0});
-    EXPECT_EQ(run.LinesNow(), c.lines) << want.size;
+    const Style want = stored.value_or(Style{5, kBlue, 0, 100, 0});
+    EXPECT_EQ(run.LinesNow(), lines) << want.size;
     EXPECT_EQ(run.tate.BackColor(), want.color);
     EXPECT_EQ(run.yoko.BackColor(), want.color);
     EXPECT_EQ(run.tate.getMousePos.Interval(), want.interval);
-    EXPECT_TRUE(c.stored || run.backend.profiles.empty());  // nothing written without a file
+    EXPECT_TRUE(stored || run.backend.profiles.empty());  // nothing written without a file
     EXPECT_TRUE(run.backend.messageBoxes.empty());
+    std::vector<std::array<std::int32_t, 7>> calls;
+    for (const auto& c : run.backend.setWindowPosCalls) {
+      calls.push_back({c.hWnd, c.insertAfter, c.x, c.y, c.cx, c.cy, c.flags});
+    }
+    EXPECT_EQ(calls, (decltype(calls){{run.tate.hWnd(), -1, 0, 0, 0, 0, 0x43},
+                                      {run.yoko.hWnd(), -1, 0, 0, 0, 0, 0x43}}));
+    for (const forms::Form* form : run.app.forms()) {
+      const forms::headless::WindowState* window = run.backend.window(*form);
+      const bool line = form == &run.tate || form == &run.yoko;
+      EXPECT_EQ(window != nullptr && window->topmost && window->shown, line) << form->name();
+    }
+    EXPECT_EQ(run.backend.activeForm(), &run.tate);
   }
-}
-
-TEST_F(StartupTest, BothWindowsAreShownTopmostAndFrmTateGetsTheKeyboard) {
-  Store({5, kBlue, 1, 100, 1});
-  ASSERT_TRUE(Start());
-  std::vector<std::array<std::int32_t, 7>> calls;  // topmost (-1); no move, no size, show (0x43)
-  for (const auto& c : backend.setWindowPosCalls) {
-    calls.push_back({c.hWnd, c.insertAfter, c.x, c.y, c.cx, c.cy, c.flags});
-  }
-  EXPECT_EQ(calls, (decltype(calls){{tate.hWnd(), -1, 0, 0, 0, 0, 0x43},
-                                    {yoko.hWnd(), -1, 0, 0, 0, 0, 0x43}}));
-  for (const forms::Form* form : app.forms()) {  // the dialogs not even loaded
-    const forms::headless::WindowState* window = backend.window(*form);
-    const bool line = form == &tate || form == &yoko;
-    EXPECT_EQ(window != nullptr && window->topmost && window->shown, line) << form->name();
-  }
-  EXPECT_EQ(backend.activeForm(), &tate);
 }
 
 TEST_F(StartupTest, ASecondCopyOrAnOversizedSizeIsReportedAndEndsBeforeAnythingApplies) {
-  const struct {
-    bool secondCopy;
-    int size;
-    forms::headless::MessageBoxRecord box;
-  } cases[] = {
+  const std::tuple<bool, int, forms::headless::MessageBoxRecord> cases[] = {
       {true, 9, {kSecondCopy, kCritical, "エラー"}},
       {false, 40000, {kOverflow, kCritical, "Plumbmark"}},
   };
-  for (const auto& c : cases) {
-    ProgramRun run(SettingsFile({c.size, 255, 1, 300, 1}));
-    run.backend.prevInstance = c.secondCopy;
+  for (const auto& [secondCopy, size, box] : cases) {
+    ProgramRun run(SettingsFile({size, 255, 1, 300, 1}));
+    run.backend.prevInstance = secondCopy;
     std::pair<int, bool> seen;  // the timer's interval and whether frmYoko is loaded
     run.backend.onMessageBox = [&](const auto&) {
       seen = {run.tate.getMousePos.interval(), run.yoko.loaded()};
     };
     EXPECT_FALSE(run.Start());
-    EXPECT_EQ(run.backend.messageBoxes, Boxes{c.box});
+    EXPECT_EQ(run.backend.messageBoxes, Boxes{box});
     EXPECT_EQ(seen, std::pair(100, false));
     EXPECT_TRUE(run.backend.quit());
     EXPECT_TRUE(run.backend.setWindowPosCalls.empty());
-    EXPECT_EQ(run.backend.profiles[kIniPath], SettingsFile({c.size, 255, 1, 300, 1}));
+    EXPECT_EQ(run.backend.profiles[kIniPath], SettingsFile({size, 255, 1, 300, 1}));
   }
 }
 
@@ -98,12 +89,7 @@ TEST(SettingsPath, TheFileIsFoundWithOrWithoutATrailingSeparator) {
 
 // "no file" shows the keys written in order; the others what each one holds.
 TEST_F(SaveTest, SConfirmsAndWhatItSavedComesBackAtTheNextStart) {
-  const struct {
-    const char* name;
-    std::optional<Style> stored;
-    Keys keys;
-    Style saved;
-  } cases[] = {
+  const std::tuple<const char*, std::optional<Style>, Keys, Style> cases[] = {
       {"no file", std::nullopt, {kI}, {5, kBlue, 0, 100, 0}},
       {"thicker", Style{5, kBlue, 0, 100, 0}, {kUp, kUp}, {7, kBlue, 0, 100, 0}},
       {"vertical hidden", Style{5, kBlue, 0, 250, 0}, {kControl}, {5, kBlue, 1, 250, 0}},
@@ -112,19 +98,19 @@ TEST_F(SaveTest, SConfirmsAndWhatItSavedComesBackAtTheNextStart) {
       {"flags not 1 save 0", Style{5, kBlue, 2, 100, -1}, {}, {5, kBlue, 0, 100, 0}},
       {"as read", Style{-3, 0x0FFFFFFF, 1, 0, 1}, {}, {-3, 0x0FFFFFFF, 1, 0, 1}},
   };
-  for (const auto& c : cases) {
-    ProgramRun first(c.stored ? SettingsFile(*c.stored) : ProfileFile{});
+  for (const auto& [name, stored, keys, saved] : cases) {
+    ProgramRun first(stored ? SettingsFile(*stored) : ProfileFile{});
     ASSERT_TRUE(first.Start());
-    for (std::int16_t key : c.keys) first.Press(key);
+    for (std::int16_t key : keys) first.Press(key);
     first.backend.Activate(first.tate);
     first.Press(kS);
-    EXPECT_EQ(first.backend.profiles[kIniPath], SettingsFile(c.saved)) << c.name;
+    EXPECT_EQ(first.backend.profiles[kIniPath], SettingsFile(saved)) << name;
     EXPECT_EQ(first.backend.messageBoxes, (Boxes{{"線のスタイルを保存しました。", 0, "保存完了"}}));
     EXPECT_FALSE(first.backend.quit());
     ProgramRun next(first.backend.profiles[kIniPath]);  // reads back what it saved
     ASSERT_TRUE(next.Start());
     next.Press(kS);
-    EXPECT_EQ(next.backend.profiles[kIniPath], SettingsFile(c.saved)) << c.name;
+    EXPECT_EQ(next.backend.profiles[kIniPath], SettingsFile(saved)) << name;
   }
 }
 

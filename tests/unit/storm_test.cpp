@@ -84,12 +84,11 @@ class Storm {
   }
 
   void CheckInvariants() {
-    const Lines l = run_->LinesNow();
-    const auto within = [](int value, int low, int high) { return value >= low && value <= high; };
-    EXPECT_TRUE(within(l.vertical, 0, 20) && within(l.horizontal, 0, 20) &&
-                within(l.lineSize, 1, 20) && within(l.verticalFlag, -1, 0) &&
-                within(l.horizontalFlag, -1, 0))
-        << ::testing::PrintToString(l);
+    // Each line 0 to 20 pixels thick, LineSize 1 to 20, each flag -1 or 0.
+    const Lines low{0, 0, 1, -1, -1}, high{20, 20, 20, 0, 0}, now = run_->LinesNow();
+    for (std::size_t i = 0; i < now.size(); ++i) {
+      EXPECT_TRUE(low[i] <= now[i] && now[i] <= high[i]) << ::testing::PrintToString(now);
+    }
     const std::int32_t color = run_->tate.backColor();
     EXPECT_EQ(run_->yoko.backColor(), color);
     EXPECT_NE(std::ranges::find(kPalette, color), std::end(kPalette)) << color;

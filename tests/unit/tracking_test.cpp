@@ -10,24 +10,22 @@ namespace {
 using TrackingTest = ProgramTest;
 
 TEST_F(TrackingTest, LinesStartOnePixelPastThePointerAtEveryFactor) {
-  const struct {
-    float factor;
-    int x, y;
-    float left, top;  // twips: (x + 1) and (y + 1) pixels
-  } cases[] = {{15, 100, 200, 1515, 3015},
-               {12, 0, 0, 12, 12},
-               {15, -1, -1, 0, 0},
-               {15, -1920, -5, -28785, -60},
-               {1440.0f / 168, 7, 13, 68.571426f, 120},
-               {10, 1919, 1079, 19200, 10800},
-               {10, 32767, 40000, 327680, 400010}};
+  // A factor, the pointer, and Left and Top in twips: (x + 1) and (y + 1) pixels.
+  const std::tuple<float, int, int, float, float> cases[] = {
+      {15, 100, 200, 1515, 3015},
+      {12, 0, 0, 12, 12},
+      {15, -1, -1, 0, 0},
+      {15, -1920, -5, -28785, -60},
+      {1440.0f / 168, 7, 13, 68.571426f, 120},
+      {10, 1919, 1079, 19200, 10800},
+      {10, 32767, 40000, 327680, 400010}};
   ASSERT_TRUE(Start());
   backend.screen.twipsPerPixelY = 20;  // never used: one factor for both axes
-  for (const auto& c : cases) {
-    backend.screen.twipsPerPixelX = c.factor;
-    MoveAndTick(c.x, c.y);
-    EXPECT_EQ(tate.Left(), c.left) << c.factor << " " << c.x;
-    EXPECT_EQ(yoko.Top(), c.top) << c.factor << " " << c.y;
+  for (const auto& [factor, x, y, left, top] : cases) {
+    backend.screen.twipsPerPixelX = factor;
+    MoveAndTick(x, y);
+    EXPECT_EQ(tate.Left(), left) << factor << " " << x;
+    EXPECT_EQ(yoko.Top(), top) << factor << " " << y;
   }
   backend.SetPointerReadable(false);  // the lines stay where the last reading put them
   MoveAndTick(500, 600);
@@ -40,7 +38,7 @@ TEST_F(TrackingTest, LinesStartOnePixelPastThePointerAtEveryFactor) {
 }
 
 TEST_F(TrackingTest, TicksFollowTheIntervalWhichAppliesAtOnce) {
-  Store({5, kBlue, 0, 250, 0});
+  backend.profiles[kIniPath] = SettingsFile({5, kBlue, 0, 250, 0});
   ASSERT_TRUE(Start());
   EXPECT_EQ(tate.Left(), (1920 * 15 - 2790) / 2.0f);  // centred until the first tick
   backend.AdvanceTime(249);
@@ -63,11 +61,7 @@ TEST_F(TrackingTest, TicksFollowTheIntervalWhichAppliesAtOnce) {
 // Each desktop once at start-up and once reported as a change to a running
 // program whose hidden lines stay hidden, move, and show where the pointer is.
 TEST_F(TrackingTest, LinesSpanTheDesktopAtStartAndAtOnceAfterEveryChange) {
-  const struct {
-    const char* name;
-    PixelRect desktop;
-    int x, y;
-  } cases[] = {
+  const std::tuple<const char*, PixelRect, int, int> cases[] = {
       {"one monitor", {0, 0, 1920, 1080}, 1919, 1079},
       {"a monitor to the left", {-1280, 0, 3200, 1080}, -1280, 10},
       {"a taller one to the right", {0, -200, 3000, 1280}, 2500, -150},

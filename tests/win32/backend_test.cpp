@@ -2,9 +2,11 @@
 // Wine is more forgiving than Windows: the keys that would put a line into
 // the window menu's loop, and who has the keyboard after a box or a dialog.
 // One check a process, as the exe runs; the exit code counts the failures.
+#include <process.h>
+
+#include <cstdint>
 #include <cstdio>
 #include <cwchar>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -104,18 +106,7 @@ int wmain(int argc, wchar_t** argv) {
       ProgramRun run;
       check(run);
     } else if (argc == 1) {
-      std::wstring command = std::wstring(argv[0]) + L" " + name;
-      STARTUPINFOW startup{};
-      startup.cb = sizeof(startup);
-      PROCESS_INFORMATION child{};
-      DWORD code = 1;
-      if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                         &startup, &child)) {
-        WaitForSingleObject(child.hProcess, INFINITE);
-        GetExitCodeProcess(child.hProcess, &code);
-        CloseHandle(child.hThread);
-        CloseHandle(child.hProcess);
-      }
+      const std::intptr_t code = _wspawnl(_P_WAIT, argv[0], argv[0], name, nullptr);
       std::printf("%ls: %s\n", name, code == 0 ? "ok" : "FAILED");
       failures += code != 0;
     }

@@ -10,26 +10,29 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 namespace {
 
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                      nullptr, nullptr);
-  return out;
-}
-
-// Keeps a record on one line: backslashes, tabs and line breaks are escaped.
+// UTF-8 kept on one line: backslashes, tabs and line breaks are escaped.
 std::string Field(const std::wstring& text) {
+  std::string utf8(3 * text.size(), '\0');  // at most 3 bytes a UTF-16 unit
+  utf8.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
+                          static_cast<int>(utf8.size()), nullptr, nullptr)));
   std::string out;
-  for (char c : Utf8(text)) {
+  for (char c : utf8) {
     if (c == '\\' || c == '\t' || c == '\n' || c == '\r') out += '\\';
     out += c == '\t' ? 't' : c == '\n' ? 'n' : c == '\r' ? 'r' : c;
   }
+  return out;
+}
+
+// Numbers joined by a separator: a rectangle "left top right bottom", a version "1.0.0.2".
+std::string Joined(std::initializer_list<long> numbers, const char* separator = " ") {
+  std::string out;
+  for (long n : numbers) out += (out.empty() ? "" : separator) + std::to_string(n);
   return out;
 }
 
@@ -51,15 +54,14 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
-std::string ClassOf(HWND window) {
+// The first fields of a window's record: its class, text and screen rectangle.
+std::string Describe(HWND window) {
   wchar_t name[256] = {};
   GetClassNameW(window, name, 256);
-  return Field(name);
-}
-
-std::string RectText(const RECT& r) {
-  return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
-         " " + std::to_string(r.bottom);
+  RECT r{};
+  GetWindowRect(window, &r);
+  return Field(name) + "\t" + Field(TextOf(window)) + "\t" +
+         Joined({r.left, r.top, r.right, r.bottom});
 }
 
 // A combo box's selected index, then its items separated by tabs.
@@ -76,11 +78,8 @@ std::string ComboFields(HWND combo) {
 
 BOOL CALLBACK PrintChild(HWND child, LPARAM parent) {
   if (GetParent(child) != reinterpret_cast<HWND>(parent)) return TRUE;
-  RECT rect{};
-  GetWindowRect(child, &rect);
-  const std::string className = ClassOf(child);
-  Print("child\t" + className + "\t" + Field(TextOf(child)) + "\t" + RectText(rect) +
-        (className == "ComboBox" ? "\t" + ComboFields(child) : ""));
+  const std::string fields = Describe(child);
+  Print("child\t" + fields + (fields.starts_with("ComboBox\t") ? "\t" + ComboFields(child) : ""));
   return TRUE;
 }
 
@@ -92,11 +91,9 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process == GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
-  RECT outer{}, client{};
-  GetWindowRect(window, &outer);
+  RECT client{};
   GetClientRect(window, &client);
-  Print("window\t" + ClassOf(window) + "\t" + Field(TextOf(window)) + "\t" + RectText(outer) +
-        "\t" + std::to_string(client.right) + " " + std::to_string(client.bottom) + "\t" +
+  Print("window\t" + Describe(window) + "\t" + Joined({client.right, client.bottom}) + "\t" +
         StateOf(window));
   EnumChildWindows(window, &PrintChild, reinterpret_cast<LPARAM>(window));
   return TRUE;
@@ -112,28 +109,18 @@ void PrintWindows() {
   EnumWindows(&PrintWindow, 0);
 }
 
-BOOL CALLBACK CountName(HMODULE, LPCWSTR, LPWSTR, LONG_PTR count) {
-  ++*reinterpret_cast<int*>(count);
-  return TRUE;
-}
-
 // The version block as Windows reads it, and the number of icon groups.
 void PrintVersion(const wchar_t* exe) {
   DWORD ignored = 0;
   std::string block(GetFileVersionInfoSizeW(exe, &ignored), '\0');
-  if (block.empty() ||
-      !GetFileVersionInfoW(exe, 0, static_cast<DWORD>(block.size()), block.data())) {
-    Print("fixed\tno version block");
-    return;
-  }
+  if (!GetFileVersionInfoW(exe, 0, static_cast<DWORD>(block.size()), block.data())) return;
   void* value = nullptr;
   UINT size = 0;
   if (VerQueryValueW(block.data(), L"\\", &value, &size)) {
     const auto* fixed = static_cast<VS_FIXEDFILEINFO*>(value);
-    Print("fixed\t" + std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
-          std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
-          std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." +
-          std::to_string(LOWORD(fixed->dwFileVersionLS)));
+    Print("fixed\t" + Joined({HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                              HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS)},
+                             "."));
   }
   if (VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &value, &size)) {
     Print("language\t" + std::to_string(*static_cast<WORD*>(value)));
@@ -145,19 +132,22 @@ void PrintVersion(const wchar_t* exe) {
     }
   }
   int icons = 0;
-  HMODULE module = LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  EnumResourceNamesW(module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, &CountName,
+  const auto count = [](HMODULE, LPCWSTR, LPWSTR, LONG_PTR counter) -> BOOL {
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+  };
+  EnumResourceNamesW(LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE), RT_GROUP_ICON, count,
                      reinterpret_cast<LONG_PTR>(&icons));
   Print("icon groups\t" + std::to_string(icons));
 }
 
 // Sets the primary display to width x height pixels; the DISP_CHANGE_* result.
-LONG SetPrimaryDisplayMode(DWORD width, DWORD height) {
+LONG SetPrimaryDisplayMode(int width, int height) {
   DEVMODEW mode{};
   mode.dmSize = sizeof(mode);
   if (!EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return DISP_CHANGE_FAILED;
-  mode.dmPelsWidth = width;
-  mode.dmPelsHeight = height;
+  mode.dmPelsWidth = static_cast<DWORD>(width);
+  mode.dmPelsHeight = static_cast<DWORD>(height);
   mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
   return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
 }
@@ -177,22 +167,21 @@ void Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc == 3 && std::wstring(argv[1]) == L"version") {
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  const auto named = [&] { return FindWindowW(nullptr, argv[2]); };
+  if (command == L"version" && argc == 3) {
     PrintVersion(argv[2]);
-  } else if (argc == 6 && std::wstring(argv[1]) == L"send") {
-    Send(FindWindowW(nullptr, argv[2]), static_cast<UINT>(_wtoi(argv[3])),
-         static_cast<WPARAM>(_wtoi(argv[4])), static_cast<LPARAM>(_wtoi(argv[5])));
-  } else if (argc == 4 && std::wstring(argv[1]) == L"show") {
-    ShowWindow(FindWindowW(nullptr, argv[2]), _wtoi(argv[3]));
-  } else if (argc == 7 && std::wstring(argv[1]) == L"move") {
-    const BOOL moved =
-        SetWindowPos(FindWindowW(nullptr, argv[2]), nullptr, _wtoi(argv[3]), _wtoi(argv[4]),
-                     _wtoi(argv[5]), _wtoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE);
+  } else if (command == L"send" && argc == 6) {
+    Send(named(), static_cast<UINT>(_wtoi(argv[3])), static_cast<WPARAM>(_wtoi(argv[4])),
+         _wtoi(argv[5]));
+  } else if (command == L"show" && argc == 4) {
+    ShowWindow(named(), _wtoi(argv[3]));
+  } else if (command == L"move" && argc == 7) {
+    const BOOL moved = SetWindowPos(named(), nullptr, _wtoi(argv[3]), _wtoi(argv[4]),
+                                    _wtoi(argv[5]), _wtoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE);
     Print("moved\t" + std::to_string(moved));
-  } else if (argc == 4 && std::wstring(argv[1]) == L"mode") {
-    const LONG result = SetPrimaryDisplayMode(static_cast<DWORD>(_wtoi(argv[2])),
-                                              static_cast<DWORD>(_wtoi(argv[3])));
-    Print("mode\t" + std::to_string(result));
+  } else if (command == L"mode" && argc == 4) {
+    Print("mode\t" + std::to_string(SetPrimaryDisplayMode(_wtoi(argv[2]), _wtoi(argv[3]))));
   } else {
     PrintWindows();
   }
