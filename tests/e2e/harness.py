@@ -361,19 +361,16 @@ class Look:
         return bytes(image)
 
     def mismatch(self, shot, covered=()):
-        width, height = self.size
-        if len(shot) != 3 * width * height:
-            return f"no screenshot ({len(shot)} bytes)"
-        want = self.picture(shot, covered)
-        wrong = [i // 3 for i in range(0, len(shot), 3) if shot[i:i + 3] != want[i:i + 3]]
-        return f"{len(wrong)} pixels differ, e.g. " + "; ".join(
-            f"({i % width},{i // width}) is #{shot[3 * i:3 * i + 3].hex()} not "
-            f"#{want[3 * i:3 * i + 3].hex()}" for i in wrong[:5])
+        """How many pixels differ, and the first five."""
+        want = self.picture(shot, covered) if len(shot) == 3 * self.size[0] * self.size[1] else b""
+        wrong = [i // 3 for i in range(0, len(want), 3) if shot[i:i + 3] != want[i:i + 3]]
+        return f"{len(wrong)} of {len(want) // 3} pixels differ: " + ", ".join(
+            f"{divmod(i, self.size[0])[::-1]} #{shot[3 * i:3 * i + 3].hex()}" for i in wrong[:5])
 
 
 class Report:
     """The probe's report: top-level windows with their controls, and other values by name
-    (the foreground's title as "focus", the DPI; for "version EXE" the exe's version values)."""
+    (the foreground's title as "focus", the DPI, what a command reports)."""
 
     def __init__(self, lines):
         self.windows, self.values = [], {}

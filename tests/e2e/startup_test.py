@@ -7,19 +7,13 @@ from harness import SAVE_FAILED, SECOND_COPY, START, Look, PlumbmarkTest, poll, 
 
 class StartUp(PlumbmarkTest):
     def test_odd_settings_files_read_as_windows_reads_them(self):
-        s = self.session(window_manager=False)
-        for name, text, look in [
-            ("digits then garbage, an empty value", b"[Plumbmark]\r\nSize=7px\r\nColor=\r\n",
-             Look(512, 300, vertical=7, horizontal=7)),
-            ("names in other cases", b"[PLUMBMARK]\r\ncolor=255\r\nSIZE=3\r\n",
-             Look(512, 300, rgb(255), 3, 3)),
-        ]:
-            with self.subTest(name):
-                s.ini.write_bytes(text)
-                program = s.start(look)
+        # Digits then garbage and an empty value; names in other cases.
+        for text, look in [
+                (b"[Plumbmark]\r\nSize=7px\r\nColor=\r\n", Look(512, 300, vertical=7, horizontal=7)),
+                (b"[PLUMBMARK]\r\ncolor=255\r\nSIZE=3\r\n", Look(512, 300, rgb(255), 3, 3))]:
+            with self.subTest(text):
+                s, _ = self.started(look, text, window_manager=False)
                 self.assertEqual(s.ini.read_bytes(), text, "start-up changed the file")
-                program.kill()
-                program.wait()
 
     def test_a_second_copy_and_a_failed_save_are_reported_and_the_first_copy_runs_on(self):
         look = Look(256, 192)

@@ -17,9 +17,6 @@ inline void PrintTo(const PixelRect& r, std::ostream* out) {
   *out << "{" << r.x << ", " << r.y << ", " << r.width << ", " << r.height << "}";
 }
 namespace headless {
-inline bool operator==(const MessageBoxRecord& a, const MessageBoxRecord& b) {
-  return a.text == b.text && a.style == b.style && a.title == b.title;
-}
 inline void PrintTo(const MessageBoxRecord& box, std::ostream* out) {
   *out << "{\"" << box.text << "\", " << box.style << ", \"" << box.title << "\"}";
 }

@@ -51,7 +51,8 @@ LRESULT WINAPI SpyDefault(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 // Windows runs the window menu's modal loop for SC_KEYMENU without a
 // character (F10, or Alt pressed and released alone), and the keys typed
 // next go to the menu; Wine's default procedure returns at once instead.
-void F10AndALoneAlt(ProgramRun& run) {
+// Minimise and maximise from the system menu are refused as well.
+void SystemMenuCommands(ProgramRun& run) {
   DWORD protect = 0;
   VirtualProtect(&__imp_DefWindowProcW, sizeof(void*), PAGE_READWRITE, &protect);
   systemDefault = std::exchange(__imp_DefWindowProcW, &SpyDefault);
@@ -60,17 +61,20 @@ void F10AndALoneAlt(ProgramRun& run) {
       SendMessageW(line, WM_SYSKEYDOWN, key, 0);
       SendMessageW(line, WM_SYSKEYUP, key, static_cast<LPARAM>(0xC0000001));
     }
-    SendMessageW(line, WM_SYSCOMMAND, SC_KEYMENU, 0);
-    SendMessageW(line, WM_SYSCOMMAND, SC_RESTORE, 0);  // passed on: the spy sees it
+    for (WPARAM command : {SC_KEYMENU, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE}) {
+      SendMessageW(line, WM_SYSCOMMAND, command, 0);  // only SC_RESTORE is passed on
+    }
   }
   __imp_DefWindowProcW = systemDefault;
   CHECK((defaultCommands == std::vector<WPARAM>{SC_RESTORE, SC_RESTORE}));
 }
 
-// A box over the horizontal line (an error while it had the keyboard) leaves
-// the keyboard with the vertical line; Windows gives it back to the box's
-// owner, where no key has a command.
-void BoxOverTheHorizontalLine(ProgramRun& run) {
+// The keyboard goes back to the vertical line after a box over the
+// horizontal line (an error while it had the keyboard: Windows gives it back
+// to the box's owner, where no key has a command), and when the active dialog
+// closes (Windows activates the window next in z-order: here the horizontal
+// line, raised above the vertical one).
+void KeyboardBack(ProgramRun& run) {
   SetActiveWindow(run.Yoko());
   SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
     PostMessageW(FindWindowW(L"#32770", L"box"), WM_COMMAND, IDOK, 0);
@@ -78,11 +82,6 @@ void BoxOverTheHorizontalLine(ProgramRun& run) {
   });
   run.backend.ShowMessageBox("closed by a timer", 0, "box");
   CHECK(GetActiveWindow() == run.Tate() && GetFocus() == run.Tate());
-}
-
-// When the active dialog closes, Windows activates the window next in
-// z-order: here the horizontal line, raised above the vertical one.
-void DialogCloses(ProgramRun& run) {
   run.program.frmSetColor.Show();
   SetWindowPos(run.Yoko(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   CHECK(GetActiveWindow() == win32::ToHwnd(run.program.frmSetColor.hWnd()));
@@ -98,9 +97,7 @@ void DialogCloses(ProgramRun& run) {
 int wmain(int argc, wchar_t** argv) {
   using namespace plumbmark::testing;
   const std::pair<const wchar_t*, void (*)(ProgramRun&)> checks[] = {
-      {L"F10AndALoneAlt", F10AndALoneAlt},
-      {L"BoxOverTheHorizontalLine", BoxOverTheHorizontalLine},
-      {L"DialogCloses", DialogCloses}};
+      {L"SystemMenuCommands", SystemMenuCommands}, {L"KeyboardBack", KeyboardBack}};
   for (const auto& [name, check] : checks) {
     if (argc == 2 && std::wcscmp(argv[1], name) == 0) {
       ProgramRun run;

@@ -27,6 +27,7 @@ struct ScreenMetrics {
   float twipsPerPixelX = 15;
   float twipsPerPixelY = 15;
   PixelRect desktop;
+  bool operator==(const ScreenMetrics&) const = default;
 };
 
 // The real window behind one loaded form. The form holds the state; the peer

@@ -18,6 +18,7 @@ struct MessageBoxRecord {
   std::string text;
   std::int32_t style = 0;
   std::string title;
+  bool operator==(const MessageBoxRecord&) const = default;
 };
 
 // One key of a settings file, in the order it was first written.

@@ -1,9 +1,8 @@
 // A small Win32 inspector run on the same Wine server as the program under
 // test. With no argument it prints the screen's DPI, the foreground window's
 // title and every visible top-level window of other processes with its state
-// and child controls; "version EXE" prints the exe's version block and icon
-// groups; "mode WIDTH HEIGHT" sets the primary display's mode as the system's
-// display settings do and prints the DISP_CHANGE_* result. A window named by
+// and child controls; "mode WIDTH HEIGHT" sets the primary display's mode as
+// the system's display settings do and prints the DISP_CHANGE_* result. A window named by
 // its title can be sent a message ("send TITLE MESSAGE WPARAM LPARAM"), shown
 // ("show TITLE SW_*") or placed ("move TITLE X Y WIDTH HEIGHT") as another
 // program would. One tab-separated record a line, UTF-8.
@@ -29,10 +28,10 @@ std::string Field(const std::wstring& text) {
   return out;
 }
 
-// Numbers joined by a separator: a rectangle "left top right bottom", a version "1.0.0.2".
-std::string Joined(std::initializer_list<long> numbers, const char* separator = " ") {
+// Numbers joined by spaces: a rectangle "left top right bottom", a size.
+std::string Joined(std::initializer_list<long> numbers) {
   std::string out;
-  for (long n : numbers) out += (out.empty() ? "" : separator) + std::to_string(n);
+  for (long n : numbers) out += (out.empty() ? "" : " ") + std::to_string(n);
   return out;
 }
 
@@ -109,38 +108,6 @@ void PrintWindows() {
   EnumWindows(&PrintWindow, 0);
 }
 
-// The version block as Windows reads it, and the number of icon groups.
-void PrintVersion(const wchar_t* exe) {
-  DWORD ignored = 0;
-  std::string block(GetFileVersionInfoSizeW(exe, &ignored), '\0');
-  if (!GetFileVersionInfoW(exe, 0, static_cast<DWORD>(block.size()), block.data())) return;
-  void* value = nullptr;
-  UINT size = 0;
-  if (VerQueryValueW(block.data(), L"\\", &value, &size)) {
-    const auto* fixed = static_cast<VS_FIXEDFILEINFO*>(value);
-    Print("fixed\t" + Joined({HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
-                              HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS)},
-                             "."));
-  }
-  if (VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &value, &size)) {
-    Print("language\t" + std::to_string(*static_cast<WORD*>(value)));
-  }
-  for (const wchar_t* key : {L"ProductName", L"FileVersion"}) {
-    const std::wstring path = std::wstring(L"\\StringFileInfo\\041104b0\\") + key;
-    if (VerQueryValueW(block.data(), path.c_str(), &value, &size)) {
-      Print(Field(key) + "\t" + Field(static_cast<wchar_t*>(value)));
-    }
-  }
-  int icons = 0;
-  const auto count = [](HMODULE, LPCWSTR, LPWSTR, LONG_PTR counter) -> BOOL {
-    ++*reinterpret_cast<int*>(counter);
-    return TRUE;
-  };
-  EnumResourceNamesW(LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE), RT_GROUP_ICON, count,
-                     reinterpret_cast<LONG_PTR>(&icons));
-  Print("icon groups\t" + std::to_string(icons));
-}
-
 // Sets the primary display to width x height pixels; the DISP_CHANGE_* result.
 LONG SetPrimaryDisplayMode(int width, int height) {
   DEVMODEW mode{};
@@ -152,28 +119,15 @@ LONG SetPrimaryDisplayMode(int width, int height) {
   return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
 }
 
-// Sends a message and waits up to two seconds: a window in a modal loop (a
-// menu) does not answer in time, and is then sent Esc to end it. Prints
-// whether it answered and the window's state right after.
-void Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  const bool answered =
-      SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result) != 0;
-  if (!answered) PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
-  Print("answered\t" + std::to_string(answered));
-  Print("state\t" + StateOf(window));
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
   const auto named = [&] { return FindWindowW(nullptr, argv[2]); };
-  if (command == L"version" && argc == 3) {
-    PrintVersion(argv[2]);
-  } else if (command == L"send" && argc == 6) {
-    Send(named(), static_cast<UINT>(_wtoi(argv[3])), static_cast<WPARAM>(_wtoi(argv[4])),
-         _wtoi(argv[5]));
+  if (command == L"send" && argc == 6) {
+    const LRESULT result = Ask(named(), static_cast<UINT>(_wtoi(argv[3])),
+                               static_cast<WPARAM>(_wtoi(argv[4])), _wtoi(argv[5]));
+    Print("answered\t" + std::to_string(result != -1));
   } else if (command == L"show" && argc == 4) {
     ShowWindow(named(), _wtoi(argv[3]));
   } else if (command == L"move" && argc == 7) {
