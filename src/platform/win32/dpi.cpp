@@ -1,5 +1,6 @@
 #include "dpi.h"
 
+#include "handles.h"
 #include "newer_functions.h"
 
 namespace plumbmark::win32 {
@@ -16,9 +17,8 @@ int Scaled(int length, UINT dpi) {
 
 UINT SystemDpi() {
   static const UINT dpi = [] {
-    HDC screen = GetDC(nullptr);
-    const int pixels = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
-    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    const UniqueScreenDc screen(GetDC(nullptr));
+    const int pixels = screen ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
     return pixels > 0 ? static_cast<UINT>(pixels) : USER_DEFAULT_SCREEN_DPI;
   }();
   return dpi;

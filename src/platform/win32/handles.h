@@ -47,6 +47,7 @@ inline void DeleteRegion(HRGN region) { DeleteGdiObject(region); }
 inline void DestroyIconHandle(HICON icon) { ::DestroyIcon(icon); }
 inline void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
 inline void FreeLocal(HLOCAL memory) { ::LocalFree(memory); }
+inline void ReleaseScreenDc(HDC dc) { ::ReleaseDC(nullptr, dc); }
 
 using UniqueWindow = Unique<HWND, DestroyWindowHandle>;
 using UniqueBrush = Unique<HBRUSH, DeleteBrush>;
@@ -55,5 +56,6 @@ using UniqueRegion = Unique<HRGN, DeleteRegion>;
 using UniqueIcon = Unique<HICON, DestroyIconHandle>;
 using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
 using UniqueLocal = Unique<HLOCAL, FreeLocal>;
+using UniqueScreenDc = Unique<HDC, ReleaseScreenDc>;  // from GetDC(nullptr)
 
 }  // namespace plumbmark::win32
