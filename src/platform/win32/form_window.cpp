@@ -147,8 +147,11 @@ void FormWindow::VisibleChanged() {
 
 void FormWindow::Activate() {
   HWND window = window_.get();
-  KeepRestored();
-  if (!IsWindowVisible(window)) VisibleChanged();
+  if (IsWindowVisible(window)) {
+    KeepRestored();
+  } else {
+    VisibleChanged();  // shows it, restored
+  }
   BringToForeground(window, backend_.StartupWindow());
 }
 

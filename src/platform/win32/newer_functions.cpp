@@ -11,13 +11,6 @@ constexpr bool kResolve = false;  // the fallbacks' test exe
 constexpr bool kResolve = true;
 #endif
 
-// A function of `module` by name, as the pointer type it is stored in.
-template <typename Function>
-void LookUp(HMODULE module, const char* name, Function& function) {
-  const FARPROC found = module != nullptr ? GetProcAddress(module, name) : nullptr;
-  function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
-
 // A DLL from the system folder only, by its full path; null when the system
 // has none of that name.
 HMODULE LoadSystemLibrary(const wchar_t* name) {

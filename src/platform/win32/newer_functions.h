@@ -21,4 +21,12 @@ struct NewerFunctions {
 // missing. A test build of the exe finds none, so that the fallbacks run.
 const NewerFunctions& Newer();
 
+// Looks a function of `module` up by name, as the pointer type it is stored
+// in; null when the module or the function is missing.
+template <typename Function>
+void LookUp(HMODULE module, const char* name, Function& function) {
+  const FARPROC found = module != nullptr ? GetProcAddress(module, name) : nullptr;
+  function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
 }  // namespace plumbmark::win32

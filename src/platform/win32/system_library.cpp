@@ -1,6 +1,6 @@
 #include "system_library.h"
 
-#include "windows_api.h"
+#include "newer_functions.h"
 
 namespace plumbmark::win32 {
 
@@ -8,11 +8,8 @@ namespace plumbmark::win32 {
 // update KB2533623. Without it, SetDllDirectoryW(L"") takes at least the
 // current folder out of the search.
 void HardenDllSearch() noexcept {
-  using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-  const FARPROC found =
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
-  const auto setDefault =
-      reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void (*)()>(found));
+  BOOL(WINAPI * setDefault)(DWORD) = nullptr;
+  LookUp(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories", setDefault);
   if (setDefault == nullptr || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) SetDllDirectoryW(L"");
 }
 

@@ -19,6 +19,15 @@ static_assert(forms::kSwpNoSize == SWP_NOSIZE && forms::kSwpNoMove == SWP_NOMOVE
                   forms::kSwpShowWindow == SWP_SHOWWINDOW,
               "the forms layer numbers SetWindowPos flags as the system does");
 
+namespace {
+
+// A form with a border is a dialog; a borderless one is a line.
+bool IsDialog(const forms::Form& form) {
+  return form.design().border == forms::BorderStyle::kFixedToolWindow;
+}
+
+}  // namespace
+
 Win32Backend::Win32Backend(HINSTANCE instance)
     : instance_(instance), windowClass_(instance, &FormWindow::WindowProc) {
   // The standard controls the dialogs are made of.
@@ -26,11 +35,8 @@ Win32Backend::Win32Backend(HINSTANCE instance)
   InitCommonControlsEx(&controls);
 }
 
-// A form with a border is a dialog; a borderless one is a line.
 std::unique_ptr<forms::FormPeer> Win32Backend::CreatePeer(forms::Form& form) {
-  if (form.design().border == forms::BorderStyle::kFixedToolWindow) {
-    return std::make_unique<DialogWindow>(*this, form);
-  }
+  if (IsDialog(form)) return std::make_unique<DialogWindow>(*this, form);
   return std::make_unique<LineWindow>(*this, form);
 }
 
@@ -61,7 +67,8 @@ HWND Win32Backend::StartupWindow() const {
 
 void Win32Backend::HandKeyboardBack(HWND preferred, HWND closing) {
   if (app_ == nullptr || app_->ended() || failed_) return;
-  HandKeyboardTo({preferred, StartupWindow()}, closing, windowClass_, StartupWindow());
+  HWND startup = StartupWindow();
+  HandKeyboardTo({preferred, startup}, closing, windowClass_, startup);
 }
 
 // A modal box owned by the active form (the start-up form otherwise); while
@@ -82,8 +89,7 @@ void Win32Backend::ShowMessageBox(const std::string& text, std::int32_t style,
 
 bool Win32Backend::TakesKeys(HWND window) const {
   const forms::Form* form = app_->FindForm(FromHwnd(window));
-  return form != nullptr &&
-         (form == app_->startupForm() || form->design().border != forms::BorderStyle::kNone);
+  return form != nullptr && (form == app_->startupForm() || IsDialog(*form));
 }
 
 std::string Win32Backend::AppPath() { return ProgramFolder(); }
