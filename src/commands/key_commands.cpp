@@ -25,9 +25,17 @@ enum KeyCode : std::int16_t {
 constexpr std::int16_t kOnePixel = 1;
 constexpr std::int16_t kThickestLine = 20;
 
+// The keys whose command goes on while the key is held: thicker, thinner and
+// the next colour. Any other held key acts once, at its first key-down: a
+// held toggle would blink, a held C or I would type into the open dialog.
+bool ActsWhileHeld(std::int16_t keyCode) {
+  return keyCode == kUp || keyCode == kDown || keyCode == kTab;
+}
+
 }  // namespace
 
-void FrmTate::Form_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/) {
+void FrmTate::Form_KeyDown(std::int16_t& KeyCode, std::int16_t /*Shift*/, bool AutoRepeat) {
+  if (AutoRepeat && !ActsWhileHeld(KeyCode)) return;
   switch (KeyCode) {
     case kTab:
       FunctionModule::NextLineColor(*this);
@@ -85,7 +93,9 @@ void FrmTate::ToggleVerticalLine() {
   }
 }
 
-// Only the vertical line's width decides; the hidden flags stay as they are.
+// Only the vertical line's width decides. Hiding keeps the hidden flags, so
+// that the next start shows the lines as last saved; showing clears them, so
+// that a save writes the style the user sees.
 void FrmTate::ToggleBothLines() {
   if (Width() != 0) {
     HideVerticalLine();
@@ -93,6 +103,8 @@ void FrmTate::ToggleBothLines() {
   } else {
     ShowVerticalLine();
     ShowHorizontalLine();
+    VerticalHidden = num::kFalse;
+    HorizontalHidden = num::kFalse;
   }
 }
 

@@ -32,7 +32,7 @@ class FrmTate : public forms::Form {
 
  protected:
   void Form_Load() override;
-  void Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift) override;
+  void Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift, bool AutoRepeat) override;
   void Form_DisplayChange(float previousTwipsPerPixel) override;
 
  private:

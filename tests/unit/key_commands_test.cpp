@@ -21,8 +21,8 @@ const std::tuple<const char*, int, int, int, Keys, Lines> kCases[] = {
     {"Ctrl shows a stored hidden line", 7, 1, 0, {kControl}, {7, 7, 7, 0, 0}},
     {"F1 keeps the flags", 5, 0, 0, {kF1}, {0, 0, 5, 0, 0}},
     {"F1 twice", 5, 0, 0, {kF1, kF1}, {5, 5, 5, 0, 0}},
-    {"F1 with the vertical hidden shows both", 5, 0, 0, {kControl, kF1}, {5, 5, 5, -1, 0}},
-    {"F1 with the horizontal hidden hides both", 5, 0, 0, {kShift, kF1}, {0, 0, 5, 0, -1}},
+    {"F1 showing both clears the flags", 5, 0, 0, {kShift, kControl, kF1}, {5, 5, 5, 0, 0}},
+    {"F1 hiding both keeps the flags", 5, 0, 0, {kShift, kF1}, {0, 0, 5, 0, -1}},
     {"Shift after F1 shows by thickness", 5, 0, 0, {kF1, kShift}, {0, 5, 5, 0, 0}},
     {"Ctrl after F1 shows by thickness", 5, 0, 0, {kF1, kControl}, {5, 0, 5, 0, 0}},
     {"Ctrl after F1 re-showed it hides", 5, 0, 0, {kControl, kF1, kControl}, {0, 5, 5, -1, 0}},
@@ -49,6 +49,23 @@ TEST_F(KeyCommandTest, SequencesLeaveTheLinesAsExpectedAtEveryFactor) {
       EXPECT_EQ(run.LinesNow(), after) << name << " at " << factor;
       EXPECT_TRUE(run.backend.messageBoxes.empty()) << name;
     }
+  }
+}
+
+// Five key-downs of a held key: the first, then four auto-repeats.
+TEST_F(KeyCommandTest, AHeldKeyActsOnceButUpDownAndTabGoOn) {
+  const std::tuple<std::int16_t, Lines, std::int32_t> cases[] = {
+      {kUp, {10, 10, 10, 0, 0}, kBlue},     {kDown, {1, 1, 1, 0, 0}, kBlue},
+      {kTab, {5, 5, 5, 0, 0}, kPalette[6]}, {kShift, {5, 0, 5, 0, -1}, kBlue},
+      {kControl, {0, 5, 5, -1, 0}, kBlue},  {kF1, {0, 0, 5, 0, 0}, kBlue},
+      {kS, {5, 5, 5, 0, 0}, kBlue}};
+  for (const auto& [key, lines, color] : cases) {
+    ProgramRun run;
+    ASSERT_TRUE(run.Start());
+    run.Press(key, 5);
+    EXPECT_EQ(run.LinesNow(), lines) << key;
+    EXPECT_EQ(run.tate.BackColor(), color) << key;
+    EXPECT_EQ(run.backend.messageBoxes.size(), key == kS ? 1u : 0u) << key;
   }
 }
 

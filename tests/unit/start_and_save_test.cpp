@@ -76,6 +76,17 @@ TEST_F(StartupTest, ASecondCopyOrAnOversizedSizeIsReportedAndEndsBeforeAnythingA
   }
 }
 
+TEST_F(StartupTest, AStartThatFailsAfterTakingTheKeyboardGivesTheShortcutKeysBack) {
+  backend.profiles[kIniPath] = SettingsFile({5, kBlue, 1, 100, 0});
+  SetFactor(0);  // hiding the stored hidden line divides 0 by 0
+  bool guardedAtError = false;
+  backend.onMessageBox = [&](const auto&) { guardedAtError = backend.shortcutKeysGuarded(); };
+  EXPECT_FALSE(Start());
+  EXPECT_EQ(backend.messageBoxes, (Boxes{{kOverflow, kCritical, "Plumbmark"}}));
+  EXPECT_TRUE(guardedAtError);
+  EXPECT_FALSE(backend.shortcutKeysGuarded());
+}
+
 TEST(SettingsPath, TheFileIsFoundWithOrWithoutATrailingSeparator) {
   const std::tuple<std::string, char, std::string> cases[] = {
       {"C:\\Tools", '\\', "C:\\Tools\\Plumbmark.ini"},
@@ -133,7 +144,9 @@ TEST_F(SaveTest, AnyRefusedOrLostWriteIsReportedInsteadOfConfirmed) {
 }
 
 // Esc saves first; a line window's close box ends unsaved. Either way every
-// window closes, the dialogs too, and the timer stops.
+// window closes, the dialogs too, and the timer stops. The accessibility
+// shortcuts are held off only while the program has the keyboard, and given
+// back however it ends.
 TEST_F(SaveTest, EscOrALineWindowsCloseBoxEndsWithEveryWindowClosed) {
   const std::pair<std::function<void(ProgramRun&)>, int> cases[] = {
       {[](ProgramRun& run) { run.Press(kEscape); }, 6},
@@ -146,8 +159,12 @@ TEST_F(SaveTest, EscOrALineWindowsCloseBoxEndsWithEveryWindowClosed) {
     run.Press(kC);
     run.backend.Activate(run.tate);
     run.Press(kI);
+    run.backend.SwitchToOtherProgram();
+    EXPECT_FALSE(run.backend.shortcutKeysGuarded());
     run.backend.Activate(run.tate);
+    EXPECT_TRUE(run.backend.shortcutKeysGuarded());
     end(run);
+    EXPECT_FALSE(run.backend.shortcutKeysGuarded());
     EXPECT_EQ(run.backend.profiles[kIniPath], SettingsFile({savedSize, kBlue, 0, 100, 0}));
     EXPECT_TRUE(run.backend.messageBoxes.empty());
     EXPECT_TRUE(run.backend.quit());

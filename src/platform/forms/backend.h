@@ -79,6 +79,11 @@ class Backend {
   virtual bool WriteProfileValue(const std::string& section, const std::string& key,
                                  const std::string& value, const std::string& file) = 0;
 
+  // While guarded, the system's accessibility shortcuts (five Shifts for
+  // Sticky Keys and the like) do not fire; unguarded, they are exactly as
+  // the user had them. Never persisted.
+  virtual void GuardShortcutKeys(bool guarded) = 0;
+
   // Leaves the message loop: called once when the program ends.
   virtual void Quit() = 0;
 };

@@ -160,7 +160,7 @@ Form::~Form() {
   forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
 }
 
-void Form::Form_KeyDown(std::int16_t& /*KeyCode*/, std::int16_t /*Shift*/) {}
+void Form::Form_KeyDown(std::int16_t& /*KeyCode*/, std::int16_t /*Shift*/, bool /*AutoRepeat*/) {}
 
 void Form::ResetToDesign() {
   geometry_ = FormGeometry{0, 0, design_.width, design_.height};
@@ -370,6 +370,7 @@ void Application::Report(const RuntimeError& error) {
 void Application::Shutdown() {
   if (ended_) return;
   ended_ = true;
+  backend_.GuardShortcutKeys(false);
   for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) (*it)->Unload();
   backend_.Quit();
 }
@@ -387,9 +388,10 @@ bool Application::Start(Form& startup) {
   return !ended_;
 }
 
-void Application::RaiseKeyDown(Form& form, std::int16_t keyCode, std::int16_t shift) {
+void Application::RaiseKeyDown(Form& form, std::int16_t keyCode, std::int16_t shift,
+                               bool autoRepeat) {
   if (!form.loaded_) return;
-  Dispatch([&] { form.Form_KeyDown(keyCode, shift); }, false);
+  Dispatch([&] { form.Form_KeyDown(keyCode, shift, autoRepeat); }, false);
 }
 
 void Application::RaiseTick(Timer& timer) {
@@ -409,6 +411,8 @@ void Application::RaiseDisplayChange() {
     if (form->loaded_) Dispatch([&] { form->Form_DisplayChange(previous); }, false);
   }
 }
+
+void Application::RaiseAppActivation(bool active) { backend_.GuardShortcutKeys(active && !ended_); }
 
 void Application::RaiseClose(Form& form) {
   if (!form.loaded_) return;

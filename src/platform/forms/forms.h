@@ -201,7 +201,8 @@ class Form {
 
  protected:
   virtual void Form_Load() {}
-  virtual void Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift);
+  // AutoRepeat is true for the key-downs a held key repeats after the first.
+  virtual void Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift, bool AutoRepeat);
   // The desktop's size, monitors or scaling changed; the factor in force
   // before the change is given, the screen object reports the new one.
   virtual void Form_DisplayChange(float /*previousTwipsPerPixel*/) {}
@@ -277,11 +278,14 @@ class Application {
 
   // Event entry points for backends. Each runs one handler under the error
   // policy; after the program has ended they do nothing.
-  void RaiseKeyDown(Form& form, std::int16_t keyCode, std::int16_t shift);
+  void RaiseKeyDown(Form& form, std::int16_t keyCode, std::int16_t shift, bool autoRepeat);
   void RaiseTick(Timer& timer);
   void RaiseClick(CommandButton& button);
   void RaiseClose(Form& form);
   void RaiseDisplayChange();
+  // The program got the keyboard from another program, or lost it to one:
+  // the system's accessibility shortcuts are held off only while it has it.
+  void RaiseAppActivation(bool active);
 
   bool ended() const { return ended_; }
   Form* startupForm() const { return startup_; }

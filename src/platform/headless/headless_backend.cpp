@@ -130,12 +130,21 @@ void HeadlessBackend::AdvanceTime(std::int64_t milliseconds) {
 void HeadlessBackend::PressKey(std::int16_t keyCode, std::int16_t shift, int repeats) {
   for (int i = 0; i < repeats; ++i) {
     if (modalDepth_ > 0 || active_ == nullptr || quit_) return;
-    app().RaiseKeyDown(*active_, keyCode, shift);
+    app().RaiseKeyDown(*active_, keyCode, shift, /*autoRepeat=*/i > 0);
   }
 }
 
 void HeadlessBackend::Activate(Form& form) {
-  if (windows_.contains(&form)) active_ = &form;
+  if (!windows_.contains(&form)) return;
+  const bool fromOtherProgram = active_ == nullptr;
+  active_ = &form;
+  if (fromOtherProgram) app().RaiseAppActivation(true);
+}
+
+void HeadlessBackend::SwitchToOtherProgram() {
+  if (active_ == nullptr) return;
+  active_ = nullptr;
+  app().RaiseAppActivation(false);
 }
 
 void HeadlessBackend::PickEntry(ComboBox& combo, std::int16_t index) {
@@ -194,7 +203,7 @@ bool HeadlessBackend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, 
   WindowState& state = windows_[form];
   if (insertAfter == kHwndTopmost) state.topmost = true;
   if ((flags & kSwpShowWindow) != 0) state.shown = true;
-  if ((flags & kSwpNoActivate) == 0) active_ = form;
+  if ((flags & kSwpNoActivate) == 0) Activate(*form);
   return true;
 }
 

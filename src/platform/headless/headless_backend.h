@@ -67,9 +67,13 @@ class HeadlessBackend : public Backend {
 
   // Driving the program as the window system and the user would.
   void AdvanceTime(std::int64_t milliseconds);
-  // A key-down on the active window, `repeats` times (auto-repeat).
+  // A key held down on the active window for `repeats` key-downs: the first,
+  // then its auto-repeats.
   void PressKey(std::int16_t keyCode, std::int16_t shift = 0, int repeats = 1);
+  // One of our windows gets the keyboard, from another program if it had it.
   void Activate(Form& form);
+  // Another program takes the keyboard.
+  void SwitchToOtherProgram();
   void PickEntry(ComboBox& combo, std::int16_t index);
   void TypeText(ComboBox& combo, const std::string& text);
   void PressButton(CommandButton& button);
@@ -83,6 +87,7 @@ class HeadlessBackend : public Backend {
   std::int64_t now() const { return now_; }
   bool quit() const { return quit_; }
   Form* activeForm() const { return active_; }
+  bool shortcutKeysGuarded() const { return shortcutKeysGuarded_; }
   const WindowState* window(const Form& form) const;
   std::int64_t ticks() const { return ticks_; }
   std::int64_t pointerReads() const { return pointerReads_; }
@@ -102,6 +107,7 @@ class HeadlessBackend : public Backend {
                               std::int32_t fallback, const std::string& file) override;
   bool WriteProfileValue(const std::string& section, const std::string& key,
                          const std::string& value, const std::string& file) override;
+  void GuardShortcutKeys(bool guarded) override { shortcutKeysGuarded_ = guarded; }
   void Quit() override { quit_ = true; }
 
  private:
@@ -129,6 +135,7 @@ class HeadlessBackend : public Backend {
   std::int64_t pointerReads_ = 0;
   std::int32_t nextHandle_ = 0x10010;
   Form* active_ = nullptr;
+  bool shortcutKeysGuarded_ = false;
   int modalDepth_ = 0;
   bool quit_ = false;
 };
