@@ -84,9 +84,11 @@ void FormWindow::OnClose() {
 
 // Every key-down, auto-repeats and system keys included, becomes the form's
 // KeyDown event; system keys then go on to the system (Alt+F4 still closes).
+// Bit 30 of lParam, the key's previous state, marks an auto-repeat.
 LRESULT FormWindow::OnKeyDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   forms::Application& app = backend_.app();
-  app.RaiseKeyDown(form_, static_cast<std::int16_t>(wParam & 0xFF), ModifierState());
+  const bool autoRepeat = (lParam & (LPARAM{1} << 30)) != 0;
+  app.RaiseKeyDown(form_, static_cast<std::int16_t>(wParam & 0xFF), ModifierState(), autoRepeat);
   // The command may have ended the program: nothing of `this` from here on.
   if (message == WM_SYSKEYDOWN && IsWindow(window)) {
     return DefWindowProcW(window, message, wParam, lParam);
@@ -174,6 +176,10 @@ LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       return 0;
     case WM_TIMER:
       OnTimer(wParam);
+      return 0;
+    // Each of our top-level windows hears it; the forms layer takes it once.
+    case WM_ACTIVATEAPP:
+      backend_.app().RaiseAppActivation(wParam != FALSE);
       return 0;
     // Every top-level window hears of a display change; the backend tells the
     // program once. A change of scaling reaches as WM_DPICHANGED only the

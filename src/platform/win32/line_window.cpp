@@ -15,9 +15,18 @@ DWORD LineStyle(const forms::FormDesign& design) {
   return style;
 }
 
-// A tool window gets no taskbar button; an app window always gets one.
+// Layered and transparent, a line lets every click through to the window
+// beneath: Windows' hit testing skips such a window, whatever it shows. An
+// app window gets a taskbar button (and Alt+Tab), through which the user
+// gives it the keyboard; a tool window gets neither, takes no keys and is
+// never activated at all.
+// NOTE: not WS_EX_NOACTIVATE on the app window, though the taskbar and
+// Alt+Tab would still activate it on Windows: Wine 8 then never gives it the
+// X input focus, and no key reaches it.
 DWORD LineExtendedStyle(const forms::FormDesign& design) {
-  return design.showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+  constexpr DWORD kClickThrough = WS_EX_LAYERED | WS_EX_TRANSPARENT;
+  return kClickThrough |
+         (design.showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE);
 }
 
 // The program icon at one of the system's icon sizes for `dpi`.
@@ -59,6 +68,10 @@ LineWindow::LineWindow(Win32Backend& backend, forms::Form& form) : FormWindow(ba
   RECT created{};
   if (!GetWindowRect(hwnd(), &created)) throw SystemError("GetWindowRect");
   rect_ = {created.left, created.top, created.right - created.left, created.bottom - created.top};
+  // Fully opaque: a layered line is drawn as any window is, by WM_ERASEBKGND.
+  if (!SetLayeredWindowAttributes(hwnd(), 0, 255, LWA_ALPHA)) {
+    throw SystemError("SetLayeredWindowAttributes");
+  }
   SetShowsNothing(placement.showsNothing);
   ApplyPaint();
   SetUpInputAndIcon();
@@ -97,13 +110,17 @@ void LineWindow::MirrorGeometry() {
 }
 
 // Moves and sizes only what differs; WM_WINDOWPOSCHANGED records the result.
+// A line in the topmost band goes back to its top with the same call: the
+// taskbar, the Start menu or another program's topmost window that came
+// forward meanwhile is covered again at the next move, and only then.
 void LineWindow::MoveTo(const forms::PixelRect& want) {
   const bool move = rect_.x != want.x || rect_.y != want.y;
   const bool size = rect_.width != want.width || rect_.height != want.height;
-  UINT flags = SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE;
+  UINT flags = SWP_NOOWNERZORDER | SWP_NOACTIVATE;
   if (!move) flags |= SWP_NOMOVE;
   if (!size) flags |= SWP_NOSIZE;
-  if (!::SetWindowPos(hwnd(), nullptr, want.x, want.y, want.width, want.height, flags)) {
+  if ((GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) == 0) flags |= SWP_NOZORDER;
+  if (!::SetWindowPos(hwnd(), HWND_TOPMOST, want.x, want.y, want.width, want.height, flags)) {
     throw SystemError("SetWindowPos");
   }
 }

@@ -40,11 +40,15 @@ class OtherWindowsDisabled {
 
 }  // namespace
 
+// A box without an owner (a second copy's, before any window of ours shows)
+// gets a taskbar button of its own and stays above the topmost lines of a
+// first copy; the user just started us, so Windows lets it take the foreground.
 int ShowModalMessageBox(HWND owner, const WindowClass& formClass, const std::string& text,
                         std::int32_t style, const std::string& title) {
   const OtherWindowsDisabled modal(owner, formClass);
+  const UINT front = MB_SETFOREGROUND | (owner == nullptr ? MB_TOPMOST : 0);
   return MessageBoxW(owner, WideText(text).c_str(), WideText(title).c_str(),
-                     static_cast<UINT>(style) | MB_SETFOREGROUND);
+                     static_cast<UINT>(style) | front);
 }
 
 }  // namespace plumbmark::win32

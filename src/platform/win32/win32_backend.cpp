@@ -71,12 +71,14 @@ void Win32Backend::HandKeyboardBack(HWND preferred, HWND closing) {
   HandKeyboardTo({preferred, startup}, closing, windowClass_, startup);
 }
 
-// A modal box owned by the active form (the start-up form otherwise); while
-// it is open the timer keeps ticking, and afterwards the keyboard goes back.
+// A modal box owned by the active form (the start-up form otherwise, or none
+// while no window of ours is shown); while it is open the timer keeps
+// ticking, and afterwards the keyboard goes back.
 void Win32Backend::ShowMessageBox(const std::string& text, std::int32_t style,
                                   const std::string& title) {
   HWND active = GetActiveWindow();
   HWND owner = windowClass_.IsOurs(active) ? active : StartupWindow();
+  if (owner != nullptr && !IsWindowVisible(owner)) owner = nullptr;
   const int result = ShowModalMessageBox(owner, windowClass_, text, style, title);
   // NOTE: ending the program while the box is open destroys its owner and
   // with it the box, which then reports failure; that is no error.
@@ -106,11 +108,16 @@ bool Win32Backend::GetCursorPos(std::int32_t& x, std::int32_t& y) {
   return true;
 }
 
+// A window made never to take the keyboard (WS_EX_NOACTIVATE) is not
+// activated by this call either: Windows documents the style against clicks
+// and keyboard navigation, not against a program's own SetWindowPos.
 bool Win32Backend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x,
                                 std::int32_t y, std::int32_t cx, std::int32_t cy,
                                 std::int32_t flags) {
-  return ::SetWindowPos(ToHwnd(hWnd), ToHwnd(insertAfter), x, y, cx, cy,
-                        static_cast<UINT>(flags)) != FALSE;
+  HWND window = ToHwnd(hWnd);
+  auto swp = static_cast<UINT>(flags);
+  if ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_NOACTIVATE) != 0) swp |= SWP_NOACTIVATE;
+  return ::SetWindowPos(window, ToHwnd(insertAfter), x, y, cx, cy, swp) != FALSE;
 }
 
 std::int32_t Win32Backend::ReadProfileInt(const std::string& section, const std::string& key,

@@ -13,6 +13,7 @@
 #include "forms.h"
 #include "instance_lock.h"
 #include "screen_cache.h"
+#include "shortcut_keys.h"
 #include "window_class.h"
 #include "windows_api.h"
 
@@ -64,6 +65,7 @@ class Win32Backend final : public forms::Backend {
                               std::int32_t fallback, const std::string& file) override;
   bool WriteProfileValue(const std::string& section, const std::string& key,
                          const std::string& value, const std::string& file) override;
+  void GuardShortcutKeys(bool guarded) override { shortcutKeys_.Guard(guarded); }
   void Quit() override;
 
  private:
@@ -75,6 +77,7 @@ class Win32Backend final : public forms::Backend {
   ScreenCache screen_;
   WindowClass windowClass_;
   InstanceLock instanceLock_;
+  ShortcutKeys shortcutKeys_;  // given back when the backend goes, however the program ends
   bool failed_ = false;
 };
 
