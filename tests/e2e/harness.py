@@ -195,6 +195,14 @@ class Session:
         self.test.assertEqual(lines[-1:], ["end"], f"the probe did not finish: {out!r}")
         return Report(lines)
 
+    def other_window(self, title, rect):
+        """Another program's white topmost window (the probe's) at (x, y, width, height),
+        with the keyboard; the X window id once the window manager has it."""
+        self.programs.append(subprocess.Popen(
+            ["wine", PROBE, "window", title, *map(str, rect)], stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, env=wine_env(self.prefix, self.display)))
+        return self.window(title, None) if self.managed else None
+
     def foreground(self, title):
         """Waits until Win32 sends keys to the window with this title. NOTE: Wine moves the
         keyboard between windows of one program without the window manager noticing."""

@@ -4,8 +4,10 @@
 // and child controls; "mode WIDTH HEIGHT" sets the primary display's mode as
 // the system's display settings do and prints the DISP_CHANGE_* result. A window named by
 // its title can be sent a message ("send TITLE MESSAGE WPARAM LPARAM"), shown
-// ("show TITLE SW_*") or placed ("move TITLE X Y WIDTH HEIGHT") as another
-// program would. One tab-separated record a line, UTF-8.
+// ("show TITLE SW_*") or placed ("move TITLE X Y WIDTH HEIGHT", which prints
+// where it is then) as another program would. "window TITLE X Y WIDTH HEIGHT"
+// shows a white topmost window of its own, activated, until it is closed. One
+// tab-separated record a line, UTF-8.
 #include <windows.h>
 
 #include <cstdio>
@@ -119,6 +121,26 @@ LONG SetPrimaryDisplayMode(int width, int height) {
   return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
 }
 
+// A white topmost window that takes the keyboard, as another program's would.
+void RunWindow(const wchar_t* title, int x, int y, int width, int height) {
+  const WNDCLASSW windowClass{0,
+                              DefWindowProcW,
+                              0,
+                              0,
+                              GetModuleHandleW(nullptr),
+                              nullptr,
+                              LoadCursorW(nullptr, IDC_ARROW),
+                              static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
+                              nullptr,
+                              L"probe"};
+  RegisterClassW(&windowClass);
+  HWND window = CreateWindowExW(WS_EX_TOPMOST, L"probe", title, WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                                x, y, width, height, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(window);
+  MSG message;
+  while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -131,9 +153,13 @@ int wmain(int argc, wchar_t** argv) {
   } else if (command == L"show" && argc == 4) {
     ShowWindow(named(), _wtoi(argv[3]));
   } else if (command == L"move" && argc == 7) {
-    const BOOL moved = SetWindowPos(named(), nullptr, _wtoi(argv[3]), _wtoi(argv[4]),
-                                    _wtoi(argv[5]), _wtoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE);
-    Print("moved\t" + std::to_string(moved));
+    SetWindowPos(named(), nullptr, _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT r{};
+    GetWindowRect(named(), &r);
+    Print("moved\t" + Joined({r.left, r.top, r.right - r.left, r.bottom - r.top}));
+  } else if (command == L"window" && argc == 7) {
+    RunWindow(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]));
   } else if (command == L"mode" && argc == 4) {
     Print("mode\t" + std::to_string(SetPrimaryDisplayMode(_wtoi(argv[2]), _wtoi(argv[3]))));
   } else {
