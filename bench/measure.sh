@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Usage: bench/measure.sh [path/to/plumbmark.exe]
+# Usage: bench/measure.sh [path/to/plumbmark.exe [path/to/earlier/plumbmark.exe]]
 #
 # Measures what plumbmark.exe costs under Wine against two floor programs
 # built from bench/floor_polling.cpp and bench/floor_drawing.cpp: CPU (the
@@ -7,7 +7,9 @@
 # moving a step every 20 ms, time from launch to a visible crosshair, resident
 # memory and file size. The three programs run in interleaved rounds on a
 # private Xvfb with openbox and a private Wine prefix; medians are compared
-# with the budgets. Exits 0 when it measured, whatever the figures.
+# with the budgets. Given an earlier exe too, it runs in the same rounds as
+# plumbmark-before.exe and each figure is also compared with it. Exits 0 when
+# it measured, whatever the figures.
 #
 # The exe defaults to $PLUMBMARK_EXE, then build/mingw/src/platform/win32/plumbmark.exe.
 # Environment: ROUNDS (3), PHASE_SECONDS (15), SETTLE_SECONDS (3).
@@ -17,6 +19,8 @@ export LC_ALL=C
 root=$(cd "$(dirname "$0")/.." && pwd)
 exe=${1:-${PLUMBMARK_EXE:-build/mingw/src/platform/win32/plumbmark.exe}}
 [ -f "$exe" ] || exe="$root/$exe"
+before=${2:-}
+[ -z "$before" ] || [ -f "$before" ] || die "no earlier exe at $before"
 rounds=${ROUNDS:-3}
 phase=${PHASE_SECONDS:-15}
 settle=${SETTLE_SECONDS:-3}
@@ -252,7 +256,7 @@ report() {
   echo "Medians of $rounds rounds ($phase s per phase; $(nproc) cores; load average now $(cut -d' ' -f1-3 /proc/loadavg))"
   printf '%-18s %8s %8s %8s %8s %8s %8s %9s\n' program "still %" "(server)" "moving %" "(server)" \
     "start ms" "RSS MiB" "size B"
-  for name in plumbmark.exe floor_polling.exe floor_drawing.exe; do
+  for name in "${order[@]}"; do
     printf '%-18s %8s %8s %8s %8s %8.0f %8.1f %9d\n' "$name" "$(median "$name" 3)" \
       "$(median "$name" 7)" "$(median "$name" 4)" "$(median "$name" 8)" "$(median "$name" 5)" \
       "$(awk -v k="$(median "$name" 6)" 'BEGIN{print k/1024}')" "$(stat -c %s "${sources[$name]}")"
@@ -262,6 +266,11 @@ report() {
   echo "pointer moving, plumbmark / drawing floor: $(verdict "$(median plumbmark.exe 4)" "$(median floor_drawing.exe 4)" "$moving_budget")"
   awk -v a="$(median plumbmark.exe 5)" -v b="$(median floor_drawing.exe 5)" \
     'BEGIN { printf "start to visible crosshair, plumbmark / drawing floor: %d ms / %d ms = %.2f\n", a, b, a / b }'
+  [ -n "$before" ] || return 0
+  for col in 3:still 4:moving; do
+    awk -v a="$(median plumbmark.exe "${col%%:*}")" -v b="$(median plumbmark-before.exe "${col%%:*}")" \
+      -v what="${col#*:}" 'BEGIN { printf "pointer %s, plumbmark / the earlier exe: %s / %s = %.2f\n", what, a, b, (b > 0 ? a / b : 0) }'
+  done
 }
 
 build_floor floor_polling
@@ -269,6 +278,10 @@ build_floor floor_drawing
 declare -A sources=([plumbmark.exe]="$exe" [floor_polling.exe]="$root/build/bench/floor_polling.exe"
   [floor_drawing.exe]="$root/build/bench/floor_drawing.exe")
 order=(plumbmark.exe floor_polling.exe floor_drawing.exe)
+if [ -n "$before" ]; then
+  sources[plumbmark-before.exe]=$before
+  order+=(plumbmark-before.exe)
+fi
 echo "Measuring $exe: $rounds rounds, $phase s per phase, load average $(cut -d' ' -f1-3 /proc/loadavg)"
 start_session
 # The prefix's first program also starts Wine's own services: not measured.
@@ -276,8 +289,8 @@ launch_program floor_drawing.exe "${sources[floor_drawing.exe]}" line
 stop_program
 for ((round = 1; round <= rounds; round++)); do
   # Each round starts with a different program, so none always follows the same one.
-  for ((i = 0; i < 3; i++)); do
-    name=${order[(round - 1 + i) % 3]}
+  for ((i = 0; i < ${#order[@]}; i++)); do
+    name=${order[(round - 1 + i) % ${#order[@]}]}
     measure_program "$round" "$name" "${sources[$name]}"
   done
 done

@@ -398,7 +398,8 @@ class Report:
 
 class Window:
     def __init__(self, klass, title, outer, client, state):
-        self.klass, self.title, self.state, self.controls = klass, title, state, []
+        self.klass, self.title, self.controls = klass, title, []
+        self.state = set(state.split())  # normal, minimized or maximized; topmost, owned
         self.outer, self.client = tuple(map(int, outer.split())), tuple(map(int, client.split()))
 
     def controls_of(self, klass):

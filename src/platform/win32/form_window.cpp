@@ -27,6 +27,10 @@ std::int16_t ModifierState() {
 
 }  // namespace
 
+bool NeverActivated(HWND window) {
+  return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_NOACTIVATE) != 0;
+}
+
 FormWindow::FormWindow(Win32Backend& backend, forms::Form& form) : backend_(backend), form_(form) {}
 
 FormWindow::~FormWindow() { Destroy(); }
@@ -139,14 +143,16 @@ LRESULT FormWindow::OnEraseBackground(HWND window, HDC dc) const {
 // window is mapped; a window first shown inactive stays inactive for the
 // window manager, whose own keys (Alt+F4) then go to another window.
 void FormWindow::VisibleChanged() {
-  const UINT show =
-      form_.visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER;
-  if (!SetWindowPos(window_.get(), HWND_TOP, 0, 0, 0, 0, show | SWP_NOMOVE | SWP_NOSIZE)) {
+  HWND window = window_.get();
+  UINT show = form_.visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER;
+  if (NeverActivated(window)) show |= SWP_NOACTIVATE;
+  if (!SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, show | SWP_NOMOVE | SWP_NOSIZE)) {
     throw SystemError("SetWindowPos");
   }
   KeepRestored();
 }
 
+// A window that never takes the keyboard is only shown.
 void FormWindow::Activate() {
   HWND window = window_.get();
   if (IsWindowVisible(window)) {
@@ -154,7 +160,7 @@ void FormWindow::Activate() {
   } else {
     VisibleChanged();  // shows it, restored
   }
-  BringToForeground(window, backend_.StartupWindow());
+  if (!NeverActivated(window)) BringToForeground(window, backend_.StartupWindow());
 }
 
 // A form's window is never minimised or maximised: its size and place come

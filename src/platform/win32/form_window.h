@@ -15,6 +15,10 @@
 
 namespace plumbmark::win32 {
 
+// True for a window made never to take the keyboard (WS_EX_NOACTIVATE):
+// shown, moved and raised, never activated.
+bool NeverActivated(HWND window);
+
 class FormWindow : public forms::FormPeer {
  public:
   ~FormWindow() override;

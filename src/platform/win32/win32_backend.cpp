@@ -108,15 +108,15 @@ bool Win32Backend::GetCursorPos(std::int32_t& x, std::int32_t& y) {
   return true;
 }
 
-// A window made never to take the keyboard (WS_EX_NOACTIVATE) is not
-// activated by this call either: Windows documents the style against clicks
-// and keyboard navigation, not against a program's own SetWindowPos.
+// A window made never to take the keyboard is not activated by this call
+// either: Windows documents WS_EX_NOACTIVATE against clicks and keyboard
+// navigation, not against a program's own SetWindowPos.
 bool Win32Backend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x,
                                 std::int32_t y, std::int32_t cx, std::int32_t cy,
                                 std::int32_t flags) {
   HWND window = ToHwnd(hWnd);
   auto swp = static_cast<UINT>(flags);
-  if ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_NOACTIVATE) != 0) swp |= SWP_NOACTIVATE;
+  if (NeverActivated(window)) swp |= SWP_NOACTIVATE;
   return ::SetWindowPos(window, ToHwnd(insertAfter), x, y, cx, cy, swp) != FALSE;
 }
 

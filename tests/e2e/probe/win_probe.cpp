@@ -84,8 +84,11 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM parent) {
   return TRUE;
 }
 
+// "normal", "minimized" or "maximized", then "topmost" and "owned" where they hold.
 std::string StateOf(HWND window) {
-  return IsIconic(window) ? "minimized" : IsZoomed(window) ? "maximized" : "normal";
+  std::string state = IsIconic(window) ? "minimized" : IsZoomed(window) ? "maximized" : "normal";
+  if ((GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) state += " topmost";
+  return GetWindow(window, GW_OWNER) != nullptr ? state + " owned" : state;
 }
 
 BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
