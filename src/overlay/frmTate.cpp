@@ -1,6 +1,7 @@
 #include "frmTate.h"
 
 #include "FunctionModule.h"
+#include "hot_key.h"
 #include "numeric.h"
 #include "system_calls.h"
 
@@ -12,6 +13,9 @@ constexpr std::int32_t kKeepOnTopFlags =
     API_SetWindowPos::SWP_NOSIZE | API_SetWindowPos::SWP_NOMOVE | API_SetWindowPos::SWP_SHOWWINDOW;
 const char* const kSecondInstanceText =
     "既に同じ処理が実行されています。二重起動は禁止されています。";
+const char* const kCaptureRefusedText =
+    "線を画面キャプチャから除外できませんでした (HideFromCapture=1)。"
+    "線はキャプチャや画面共有にも写ります。";
 
 forms::FormDesign TateDesign() {
   return forms::FormDesign{.caption = "Plumbmark",
@@ -77,7 +81,48 @@ void FrmTate::Form_Load() {
     HorizontalHidden = num::kTrue;
   }
   SizeChanged = num::kFalse;
+  ApplyOptions();
 }
+
+// Each option is off unless its key holds exactly 1 or names a combination;
+// one that cannot be had is told once, and the program runs without it.
+void FrmTate::ApplyOptions() {
+  hideWithPointer_ = ReadSetting(settings::kHideWithPointer, 0) == 1;
+  if (ReadSetting(settings::kHideFromCapture, 0) == 1) ExcludeFromCapture();
+  const std::string hotKey = Call_API_ini::GetPrivateProfileString(app(), settings::kSection,
+                                                                   settings::kHotKey, "", IniPath);
+  if (!hotKey.empty()) RegisterHotKey(hotKey);
+}
+
+// Both lines out of screen captures and recordings; nothing happens where
+// the system cannot do that without blacking them out.
+void FrmTate::ExcludeFromCapture() {
+  for (forms::Form* line :
+       {static_cast<forms::Form*>(this), static_cast<forms::Form*>(&frmYoko_)}) {
+    const auto done = API_SetWindowDisplayAffinity::ExcludeFromCapture(app(), line->hWnd());
+    if (done == forms::CaptureExclusion::kRefused) {
+      app().MsgBox(kCaptureRefusedText, forms::kMsgBoxExclamation, "エラー");
+      return;
+    }
+  }
+}
+
+void FrmTate::RegisterHotKey(const std::string& text) {
+  const settings::HotKey hotKey = settings::ReadHotKey(text);
+  std::string why = hotKey.problem;
+  if (why.empty() &&
+      API_RegisterHotKey::RegisterHotKey(app(), hWnd(), hotKey.modifiers, hotKey.key) == 0) {
+    why = "ほかのプログラムか Windows がすでに使っています。";
+  }
+  if (why.empty()) return;
+  app().MsgBox("設定ファイルのホットキー「" + text + "」は使えません。" + why +
+                   "\n\nホットキーなしで動作します。",
+               forms::kMsgBoxExclamation, "エラー");
+}
+
+// Pressed in any program: both lines hide or show as with F1, and the
+// keyboard stays where it is.
+void FrmTate::Form_HotKey() { ToggleBothLines(); }
 
 void FrmTate::SpanVerticalLine() {
   const forms::FormGeometry desktop = app().Screen.Desktop();
@@ -110,11 +155,27 @@ void FrmTate::Form_DisplayChange(float previousTwipsPerPixel) {
 // One pointer reading places both lines, so they always cross at one point.
 // When the pointer cannot be read (the lock screen or a UAC prompt has the
 // input desktop) the lines stay where they are instead of jumping to (0, 0).
+// With HideWithPointer, the one reading also tells whether the pointer is
+// drawn: while a program hides it (as many do while one types) both lines
+// show nothing, with their thickness, flags and LineSize untouched.
 void FrmTate::getMousePos_Timer() {
-  API_GetCursorPos::POINTAPI pointer;
-  if (API_GetCursorPos::GetCursorPos(app(), pointer) == 0) return;
-  SetLeft(num::ToSingle(FunctionModule::CursorLineLeft(app(), pointer)));
-  frmYoko_.SetTop(num::ToSingle(FunctionModule::CursorLineTop(app(), pointer)));
+  API_GetCursorInfo::CURSORINFO pointer;
+  if (!ReadPointer(pointer)) return;
+  SetLeft(num::ToSingle(FunctionModule::CursorLineLeft(app(), pointer.ptScreenPos)));
+  frmYoko_.SetTop(num::ToSingle(FunctionModule::CursorLineTop(app(), pointer.ptScreenPos)));
+  // Hidden by ShowCursor, or shown without a shape (SetCursor(NULL)).
+  const bool hidden =
+      (pointer.flags & API_GetCursorInfo::CURSOR_SHOWING) == 0 || pointer.hCursor == 0;
+  SetBlank(hidden);
+  frmYoko_.SetBlank(hidden);
+}
+
+// The pointer's position, and with HideWithPointer whether it is shown.
+bool FrmTate::ReadPointer(API_GetCursorInfo::CURSORINFO& pointer) {
+  if (hideWithPointer_) return API_GetCursorInfo::GetCursorInfo(app(), pointer) != 0;
+  pointer.flags = API_GetCursorInfo::CURSOR_SHOWING;
+  pointer.hCursor = -1;  // any shape: the lines show
+  return API_GetCursorPos::GetCursorPos(app(), pointer.ptScreenPos) != 0;
 }
 
 void FrmTate::HideVerticalLine() {

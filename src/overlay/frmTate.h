@@ -8,6 +8,7 @@
 #include "forms.h"
 #include "frmYoko.h"
 #include "settings_file.h"
+#include "system_calls.h"
 
 namespace plumbmark {
 
@@ -34,10 +35,16 @@ class FrmTate : public forms::Form {
   void Form_Load() override;
   void Form_KeyDown(std::int16_t& KeyCode, std::int16_t Shift, bool AutoRepeat) override;
   void Form_DisplayChange(float previousTwipsPerPixel) override;
+  void Form_HotKey() override;
 
  private:
   void getMousePos_Timer();
+  bool ReadPointer(API_GetCursorInfo::CURSORINFO& pointer);
   std::int32_t ReadSetting(const char* key, std::int32_t fallback);
+  // The options a user adds by hand to the settings file.
+  void ApplyOptions();
+  void ExcludeFromCapture();
+  void RegisterHotKey(const std::string& text);
   // Each line spans the whole desktop along its length, every monitor.
   void SpanVerticalLine();
   void SpanHorizontalLine();
@@ -64,6 +71,7 @@ class FrmTate : public forms::Form {
   std::int16_t SizeChanged = 0;
   std::int16_t VerticalHidden = 0;
   std::int16_t HorizontalHidden = 0;
+  bool hideWithPointer_ = false;  // the lines show nothing while the pointer is hidden
 
   FrmYoko& frmYoko_;
   forms::Form& frmSetColor_;

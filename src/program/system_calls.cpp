@@ -12,6 +12,37 @@ std::int32_t GetCursorPos(forms::Application& app, POINTAPI& point) {
 
 }  // namespace plumbmark::API_GetCursorPos
 
+namespace plumbmark::API_GetCursorInfo {
+
+std::int32_t GetCursorInfo(forms::Application& app, CURSORINFO& info) {
+  CURSORINFO read = info;
+  if (!app.backend().GetCursorInfo(read.ptScreenPos.x, read.ptScreenPos.y, read.flags,
+                                   read.hCursor)) {
+    return 0;
+  }
+  info = read;
+  return 1;
+}
+
+}  // namespace plumbmark::API_GetCursorInfo
+
+namespace plumbmark::API_RegisterHotKey {
+
+std::int32_t RegisterHotKey(forms::Application& app, std::int32_t hWnd, std::int32_t fsModifiers,
+                            std::int32_t vk) {
+  return app.backend().RegisterHotKey(hWnd, fsModifiers, vk) ? 1 : 0;
+}
+
+}  // namespace plumbmark::API_RegisterHotKey
+
+namespace plumbmark::API_SetWindowDisplayAffinity {
+
+forms::CaptureExclusion ExcludeFromCapture(forms::Application& app, std::int32_t hWnd) {
+  return app.backend().ExcludeFromCapture(hWnd);
+}
+
+}  // namespace plumbmark::API_SetWindowDisplayAffinity
+
 namespace plumbmark::API_SetWindowPos {
 
 std::int32_t SetWindowPos(forms::Application& app, std::int32_t hWnd, std::int32_t hWndInsertAfter,
@@ -28,6 +59,12 @@ std::int32_t GetPrivateProfileInt(forms::Application& app, const std::string& se
                                   const std::string& key, std::int32_t fallback,
                                   const std::string& file) {
   return app.backend().ReadProfileInt(section, key, fallback, file);
+}
+
+std::string GetPrivateProfileString(forms::Application& app, const std::string& section,
+                                    const std::string& key, const std::string& fallback,
+                                    const std::string& file) {
+  return app.backend().ReadProfileText(section, key, fallback, file);
 }
 
 std::int32_t WritePrivateProfileString(forms::Application& app, const std::string& section,

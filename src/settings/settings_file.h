@@ -24,6 +24,11 @@ inline constexpr std::int32_t kDefaultVertical = 0;
 inline constexpr std::int32_t kDefaultInterval = 100;
 inline constexpr std::int32_t kDefaultHorizon = 0;
 
+// Options a user adds by hand; read at start, never written.
+inline constexpr const char* kHotKey = "HotKey";
+inline constexpr const char* kHideWithPointer = "HideWithPointer";
+inline constexpr const char* kHideFromCapture = "HideFromCapture";
+
 // The five values the save commands write, as the program holds them.
 struct Style {
   std::int16_t size;

@@ -39,6 +39,9 @@ class FormPeer {
   virtual void GeometryChanged() = 0;
   virtual void ColorChanged() = 0;
   virtual void VisibleChanged() = 0;
+  // The form was blanked or unblanked: a blank window shows nothing, where
+  // it is, and keeps the keyboard and its taskbar button.
+  virtual void BlankChanged() = 0;
   // Brings the window forward and gives it the keyboard.
   virtual void Activate() = 0;
   // A control's state (combo items, text or selection, timer interval) changed.
@@ -52,6 +55,17 @@ inline constexpr std::int32_t kSwpNoSize = 0x0001;
 inline constexpr std::int32_t kSwpNoMove = 0x0002;
 inline constexpr std::int32_t kSwpNoActivate = 0x0010;
 inline constexpr std::int32_t kSwpShowWindow = 0x0040;
+
+// RegisterHotKey's modifiers and GetCursorInfo's "shown" flag, as the system
+// numbers them.
+inline constexpr std::int32_t kModAlt = 0x0001;
+inline constexpr std::int32_t kModControl = 0x0002;
+inline constexpr std::int32_t kModShift = 0x0004;
+inline constexpr std::int32_t kModWin = 0x0008;
+inline constexpr std::int32_t kCursorShowing = 0x0001;
+
+// What became of a request to keep a window out of screen captures.
+enum class CaptureExclusion { kExcluded, kUnavailable, kRefused };
 
 class Backend {
  public:
@@ -71,6 +85,10 @@ class Backend {
   // The system calls the program makes. GetCursorPos leaves the point alone
   // and returns false when the pointer cannot be read.
   virtual bool GetCursorPos(std::int32_t& x, std::int32_t& y) = 0;
+  // The pointer's position, flags (kCursorShowing unless hidden) and shape
+  // (0 for none); false, leaving them alone, when it cannot be read.
+  virtual bool GetCursorInfo(std::int32_t& x, std::int32_t& y, std::int32_t& flags,
+                             std::int32_t& cursor) = 0;
   virtual bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x,
                             std::int32_t y, std::int32_t cx, std::int32_t cy,
                             std::int32_t flags) = 0;
@@ -78,6 +96,15 @@ class Backend {
                                       std::int32_t fallback, const std::string& file) = 0;
   virtual bool WriteProfileValue(const std::string& section, const std::string& key,
                                  const std::string& value, const std::string& file) = 0;
+  // The text of a key, or `fallback` when the file, section or key is missing.
+  virtual std::string ReadProfileText(const std::string& section, const std::string& key,
+                                      const std::string& fallback, const std::string& file) = 0;
+  // A system-wide key combination for the window, without auto-repeat; its
+  // presses arrive as the form's HotKey event. False when it is taken.
+  virtual bool RegisterHotKey(std::int32_t hWnd, std::int32_t modifiers, std::int32_t key) = 0;
+  // Keeps the window out of screen captures and recordings where the system
+  // can, without blacking it out where it cannot.
+  virtual CaptureExclusion ExcludeFromCapture(std::int32_t hWnd) = 0;
 
   // While guarded, the system's accessibility shortcuts (five Shifts for
   // Sticky Keys and the like) do not fire; unguarded, they are exactly as

@@ -166,6 +166,7 @@ void Form::ResetToDesign() {
   geometry_ = FormGeometry{0, 0, design_.width, design_.height};
   backColor_ = design_.backColor;
   visible_ = false;
+  blank_ = false;
   for (Control* control : controls_) control->ResetToDesign();
 }
 
@@ -275,6 +276,13 @@ void Form::SetVisible(bool visible) {
 }
 
 void Form::Show() { SetVisible(true); }
+
+void Form::SetBlank(bool blank) {
+  EnsureLoaded();
+  if (blank_ == blank) return;
+  blank_ = blank;
+  if (peer_) peer_->BlankChanged();
+}
 
 void Form::MarkShown() {
   if (visible_) return;
@@ -410,6 +418,11 @@ void Application::RaiseDisplayChange() {
   for (Form* form : forms_) {
     if (form->loaded_) Dispatch([&] { form->Form_DisplayChange(previous); }, false);
   }
+}
+
+void Application::RaiseHotKey(Form& form) {
+  if (!form.loaded_) return;
+  Dispatch([&] { form.Form_HotKey(); }, false);
 }
 
 void Application::RaiseAppActivation(bool active) { backend_.GuardShortcutKeys(active && !ended_); }

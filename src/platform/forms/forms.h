@@ -24,6 +24,7 @@ class Form;
 // Message box styles the program uses.
 inline constexpr std::int32_t kMsgBoxOkOnly = 0;
 inline constexpr std::int32_t kMsgBoxCritical = 16;
+inline constexpr std::int32_t kMsgBoxExclamation = 48;
 
 // Where a control sits on its form's client area, in twips.
 struct ControlLayout {
@@ -184,6 +185,9 @@ class Form {
   // True shows the form (loading it first) and brings it forward.
   void SetVisible(bool visible);
   std::int32_t hWnd();
+  // A blank form shows nothing and keeps everything else: its place, size
+  // and colour, the keyboard and its taskbar button.
+  void SetBlank(bool blank);
   // Shows the form modeless and without owner, loading it first if needed.
   void Show();
   void Unload();
@@ -191,6 +195,7 @@ class Form {
   // Read access for peers and tests, without loading the form.
   bool loaded() const { return loaded_; }
   bool visible() const { return visible_; }
+  bool blank() const { return blank_; }
   const FormGeometry& geometry() const { return geometry_; }
   std::int32_t backColor() const { return backColor_; }
   const std::string& name() const { return name_; }
@@ -206,6 +211,8 @@ class Form {
   // The desktop's size, monitors or scaling changed; the factor in force
   // before the change is given, the screen object reports the new one.
   virtual void Form_DisplayChange(float /*previousTwipsPerPixel*/) {}
+  // The form's system-wide key combination was pressed, in any program.
+  virtual void Form_HotKey() {}
 
  private:
   friend class Application;
@@ -224,6 +231,7 @@ class Form {
   std::unique_ptr<FormPeer> peer_;
   bool loaded_ = false;
   bool visible_ = false;
+  bool blank_ = false;
   FormGeometry geometry_;
   std::int32_t backColor_ = 0;
 };
@@ -283,6 +291,7 @@ class Application {
   void RaiseClick(CommandButton& button);
   void RaiseClose(Form& form);
   void RaiseDisplayChange();
+  void RaiseHotKey(Form& form);
   // The program got the keyboard from another program, or lost it to one:
   // the system's accessibility shortcuts are held off only while it has it.
   void RaiseAppActivation(bool active);

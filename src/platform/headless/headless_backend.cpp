@@ -45,6 +45,7 @@ class HeadlessPeer : public FormPeer {
   void GeometryChanged() override {}
   void ColorChanged() override {}
   void VisibleChanged() override { backend_.windows_[&form_].shown = form_.visible(); }
+  void BlankChanged() override { ++backend_.windows_[&form_].blankChanges; }
   void Activate() override { backend_.Activate(form_); }
   void ControlChanged(Control& control) override {
     if (control.kind() == ControlKind::kTimer) backend_.Schedule(static_cast<Timer&>(control));
@@ -163,6 +164,11 @@ void HeadlessBackend::ClickCloseBox(Form& form) {
   if (modalDepth_ == 0) app().RaiseClose(form);
 }
 
+void HeadlessBackend::PressHotKey() {
+  if (hotKeys.empty()) return;
+  if (Form* form = app().FindForm(hotKeys.back().hWnd)) app().RaiseHotKey(*form);
+}
+
 void HeadlessBackend::ChangeDisplay(const ScreenMetrics& metrics) {
   screen = metrics;
   app().RaiseDisplayChange();
@@ -194,6 +200,14 @@ bool HeadlessBackend::GetCursorPos(std::int32_t& x, std::int32_t& y) {
   return true;
 }
 
+bool HeadlessBackend::GetCursorInfo(std::int32_t& x, std::int32_t& y, std::int32_t& flags,
+                                    std::int32_t& cursor) {
+  if (!GetCursorPos(x, y)) return false;
+  flags = pointerShown_ ? kCursorShowing : 0;
+  cursor = 0x10003;  // the arrow, whether shown or not
+  return true;
+}
+
 bool HeadlessBackend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x,
                                    std::int32_t y, std::int32_t cx, std::int32_t cy,
                                    std::int32_t flags) {
@@ -213,6 +227,29 @@ std::int32_t HeadlessBackend::ReadProfileInt(const std::string& section, const s
   if (found == profiles.end()) return fallback;
   const ProfileEntry* entry = Find(found->second, section, key);
   return entry == nullptr ? fallback : LeadingInteger(entry->value);
+}
+
+std::string HeadlessBackend::ReadProfileText(const std::string& section, const std::string& key,
+                                             const std::string& fallback, const std::string& file) {
+  const auto found = profiles.find(file);
+  if (found == profiles.end()) return fallback;
+  const ProfileEntry* entry = Find(found->second, section, key);
+  return entry == nullptr ? fallback : entry->value;
+}
+
+bool HeadlessBackend::RegisterHotKey(std::int32_t hWnd, std::int32_t modifiers, std::int32_t key) {
+  if (hotKeysTaken || app().FindForm(hWnd) == nullptr) return false;
+  hotKeys.push_back({hWnd, modifiers, key});
+  return true;
+}
+
+CaptureExclusion HeadlessBackend::ExcludeFromCapture(std::int32_t hWnd) {
+  ++captureRequests;
+  Form* form = app().FindForm(hWnd);
+  if (!captureExclusion) return CaptureExclusion::kUnavailable;
+  if (captureRefused || form == nullptr) return CaptureExclusion::kRefused;
+  windows_[form].excludedFromCapture = true;
+  return CaptureExclusion::kExcluded;
 }
 
 bool HeadlessBackend::WriteProfileValue(const std::string& section, const std::string& key,

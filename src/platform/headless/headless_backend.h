@@ -41,6 +41,13 @@ struct WindowState {
   std::int32_t handle = 0;
   bool shown = false;
   bool topmost = false;
+  int blankChanges = 0;  // how often the peer was told to blank or unblank it
+  bool excludedFromCapture = false;
+};
+
+struct HotKeyRegistration {
+  std::int32_t hWnd, modifiers, key;
+  bool operator==(const HotKeyRegistration&) const = default;
 };
 
 class HeadlessBackend : public Backend {
@@ -57,6 +64,9 @@ class HeadlessBackend : public Backend {
   // takes a leading decimal integer (no digits read as 0), as Windows does.
   std::map<std::string, ProfileFile> profiles;
   std::map<std::string, WriteFault> writeFaults;  // by key
+  bool hotKeysTaken = false;                      // every combination is another program's
+  bool captureExclusion = true;                   // the system can keep windows out of captures
+  bool captureRefused = false;                    // ... but refuses to for these
   // Runs while a message box is open (the box is modal: keys are not
   // delivered meanwhile); returning closes the box with OK.
   std::function<void(const MessageBoxRecord&)> onMessageBox;
@@ -64,6 +74,7 @@ class HeadlessBackend : public Backend {
   void Attach(Application& app) { app_ = &app; }
   void SetPointer(std::int32_t x, std::int32_t y);
   void SetPointerReadable(bool readable) { pointerReadable_ = readable; }
+  void SetPointerShown(bool shown) { pointerShown_ = shown; }
 
   // Driving the program as the window system and the user would.
   void AdvanceTime(std::int64_t milliseconds);
@@ -78,12 +89,16 @@ class HeadlessBackend : public Backend {
   void TypeText(ComboBox& combo, const std::string& text);
   void PressButton(CommandButton& button);
   void ClickCloseBox(Form& form);
+  // The registered combination is pressed, in whatever program.
+  void PressHotKey();
   // The system reports new screen metrics (resolution, monitors, scaling).
   void ChangeDisplay(const ScreenMetrics& metrics);
 
   // What happened.
   std::vector<MessageBoxRecord> messageBoxes;
   std::vector<SetWindowPosCall> setWindowPosCalls;
+  std::vector<HotKeyRegistration> hotKeys;
+  int captureRequests = 0;
   std::int64_t now() const { return now_; }
   bool quit() const { return quit_; }
   Form* activeForm() const { return active_; }
@@ -101,12 +116,18 @@ class HeadlessBackend : public Backend {
   char PathSeparator() const override { return separator; }
   ScreenMetrics Screen() override { return screen; }
   bool GetCursorPos(std::int32_t& x, std::int32_t& y) override;
+  bool GetCursorInfo(std::int32_t& x, std::int32_t& y, std::int32_t& flags,
+                     std::int32_t& cursor) override;
   bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x, std::int32_t y,
                     std::int32_t cx, std::int32_t cy, std::int32_t flags) override;
   std::int32_t ReadProfileInt(const std::string& section, const std::string& key,
                               std::int32_t fallback, const std::string& file) override;
   bool WriteProfileValue(const std::string& section, const std::string& key,
                          const std::string& value, const std::string& file) override;
+  std::string ReadProfileText(const std::string& section, const std::string& key,
+                              const std::string& fallback, const std::string& file) override;
+  bool RegisterHotKey(std::int32_t hWnd, std::int32_t modifiers, std::int32_t key) override;
+  CaptureExclusion ExcludeFromCapture(std::int32_t hWnd) override;
   void GuardShortcutKeys(bool guarded) override { shortcutKeysGuarded_ = guarded; }
   void Quit() override { quit_ = true; }
 
@@ -130,6 +151,7 @@ class HeadlessBackend : public Backend {
   std::int32_t pointerX_ = 0;
   std::int32_t pointerY_ = 0;
   bool pointerReadable_ = true;
+  bool pointerShown_ = true;
   std::int64_t now_ = 0;
   std::int64_t ticks_ = 0;
   std::int64_t pointerReads_ = 0;

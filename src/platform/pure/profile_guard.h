@@ -16,8 +16,9 @@ namespace plumbmark::win32 {
 inline constexpr std::size_t kProfilePathLimit = 260;
 
 // `System` gives FullPathLength(path) (GetFullPathNameW's length with the
-// NUL, 0 on failure), ReadInt(section, key, fallback, path) and
-// Write(section, key, value, path), all in wide text.
+// NUL, 0 on failure), ReadInt(section, key, fallback, path),
+// ReadText(section, key, fallback, path) and Write(section, key, value,
+// path), all in wide text.
 template <typename System>
 class GuardedProfile {
  public:
@@ -29,6 +30,14 @@ class GuardedProfile {
     const std::wstring path = WideText(file);
     if (!Fits(path)) return fallback;
     return system_.ReadInt(WideText(section), WideText(key), fallback, path);
+  }
+
+  // The text, or `fallback` when the file has none or its path does not fit.
+  std::string ReadText(const std::string& section, const std::string& key,
+                       const std::string& fallback, const std::string& file) {
+    const std::wstring path = WideText(file);
+    if (!Fits(path)) return fallback;
+    return NarrowText(system_.ReadText(WideText(section), WideText(key), WideText(fallback), path));
   }
 
   // True when the system reported the value written; false without a try

@@ -47,6 +47,7 @@ void FormWindow::Destroy() {
   HWND window = window_.get();
   if (window == nullptr) return;
   for (std::size_t i = 0; i < timers_.size(); ++i) KillTimer(window, i + 1);
+  UnregisterHotKey(window, kHotKeyId);  // fails harmlessly where none was registered
   // NOTE: when the active window goes away, Windows (and Wine even more so)
   // activates whichever window comes next, often the horizontal line, which
   // takes no keys; the start-up form gets the keyboard back instead.
@@ -182,6 +183,9 @@ LRESULT FormWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       return 0;
     case WM_TIMER:
       OnTimer(wParam);
+      return 0;
+    case WM_HOTKEY:
+      backend_.app().RaiseHotKey(form_);
       return 0;
     // Each of our top-level windows hears it; the forms layer takes it once.
     case WM_ACTIVATEAPP:

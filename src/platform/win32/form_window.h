@@ -29,6 +29,7 @@ class FormWindow : public forms::FormPeer {
   std::int32_t Handle() const override { return FromHwnd(window_.get()); }
   void ColorChanged() override;
   void VisibleChanged() override;
+  void BlankChanged() override {}
   void Activate() override;
   void ControlChanged(forms::Control& control) override;
 

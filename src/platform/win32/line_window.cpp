@@ -80,9 +80,12 @@ LineWindow::LineWindow(Win32Backend& backend, forms::Form& form) : FormWindow(ba
 
 LineWindow::~LineWindow() { Destroy(); }
 
+// A blank line keeps its place and shows nothing, as a zero-thickness one.
 LinePlacement LineWindow::Placement() const {
   const forms::ScreenMetrics screen = backend().Screen();
-  return PlaceLine(forms::DisplayRect(form(), screen), screen.desktop);
+  LinePlacement placement = PlaceLine(forms::DisplayRect(form(), screen), screen.desktop);
+  placement.showsNothing = placement.showsNothing || form().blank();
+  return placement;
 }
 
 // Switches the input method off and shows the program icon if the design has one.

@@ -15,6 +15,7 @@ class LineWindow final : public FormWindow {
 
   // forms::FormPeer
   void GeometryChanged() override { MirrorGeometry(); }
+  void BlankChanged() override { MirrorGeometry(); }
 
  private:
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -21,6 +21,19 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
   return LoadLibraryW((path + L"\\" + name).c_str());  // kept for the whole run
 }
 
+constexpr DWORD kFirstBuildExcludingFromCapture = 19041;
+
+// The system's own version: GetVersionExW answers what the manifest allows.
+bool BuildAtLeast(DWORD build) {
+  LONG(WINAPI * getVersion)(OSVERSIONINFOW*) = nullptr;
+  LookUp(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion", getVersion);
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  return getVersion != nullptr && getVersion(&version) == 0 &&
+         (version.dwMajorVersion > 10 ||
+          (version.dwMajorVersion == 10 && version.dwBuildNumber >= build));
+}
+
 NewerFunctions Resolve() {
   NewerFunctions newer;
   if (!kResolve) return newer;
@@ -29,6 +42,9 @@ NewerFunctions Resolve() {
   LookUp(user32, "GetSystemMetricsForDpi", newer.GetSystemMetricsForDpi);
   LookUp(user32, "AdjustWindowRectExForDpi", newer.AdjustWindowRectExForDpi);
   LookUp(user32, "SystemParametersInfoForDpi", newer.SystemParametersInfoForDpi);
+  if (BuildAtLeast(kFirstBuildExcludingFromCapture)) {
+    LookUp(user32, "SetWindowDisplayAffinity", newer.SetWindowDisplayAffinity);
+  }
   LookUp(LoadSystemLibrary(L"shcore.dll"), "GetDpiForMonitor", newer.GetDpiForMonitor);
   return newer;
 }

@@ -15,6 +15,10 @@ struct NewerFunctions {
   BOOL(WINAPI* SystemParametersInfoForDpi)(UINT, UINT, void*, UINT, UINT) = nullptr;
   // shcore, Windows 8.1 on; the type 0 is the effective DPI.
   HRESULT(WINAPI* GetDpiForMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;
+  // user32: Windows 7 has the function, but only from Windows 10 version
+  // 2004 (build 19041) does it take WDA_EXCLUDEFROMCAPTURE; before, that value
+  // acts as WDA_MONITOR and blacks the window out in captures. Null before.
+  BOOL(WINAPI* SetWindowDisplayAffinity)(HWND, DWORD) = nullptr;
 };
 
 // The functions this system has, looked up on the first call; a null one is

@@ -11,6 +11,9 @@ namespace plumbmark::win32 {
 // or the path does not fit the profile functions.
 std::int32_t ReadProfileInt(const std::string& section, const std::string& key,
                             std::int32_t fallback, const std::string& file);
+// The text of `key`, or `fallback` as for ReadProfileInt.
+std::string ReadProfileText(const std::string& section, const std::string& key,
+                            const std::string& fallback, const std::string& file);
 // True when the system reported the value written.
 bool WriteProfileValue(const std::string& section, const std::string& key, const std::string& value,
                        const std::string& file);

@@ -8,6 +8,7 @@
 #include "line_window.h"
 #include "message_box.h"
 #include "message_loop.h"
+#include "newer_functions.h"
 #include "profile_access.h"
 #include "program_path.h"
 #include "system_error.h"
@@ -18,6 +19,10 @@ static_assert(forms::kSwpNoSize == SWP_NOSIZE && forms::kSwpNoMove == SWP_NOMOVE
                   forms::kSwpNoActivate == SWP_NOACTIVATE &&
                   forms::kSwpShowWindow == SWP_SHOWWINDOW,
               "the forms layer numbers SetWindowPos flags as the system does");
+static_assert(forms::kModAlt == MOD_ALT && forms::kModControl == MOD_CONTROL &&
+                  forms::kModShift == MOD_SHIFT && forms::kModWin == MOD_WIN &&
+                  forms::kCursorShowing == CURSOR_SHOWING,
+              "the forms layer numbers hot-key modifiers and cursor flags as the system does");
 
 namespace {
 
@@ -111,6 +116,31 @@ bool Win32Backend::GetCursorPos(std::int32_t& x, std::int32_t& y) {
 // A window made never to take the keyboard is not activated by this call
 // either: Windows documents WS_EX_NOACTIVATE against clicks and keyboard
 // navigation, not against a program's own SetWindowPos.
+bool Win32Backend::GetCursorInfo(std::int32_t& x, std::int32_t& y, std::int32_t& flags,
+                                 std::int32_t& cursor) {
+  CURSORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!::GetCursorInfo(&info)) return false;
+  x = info.ptScreenPos.x;
+  y = info.ptScreenPos.y;
+  flags = static_cast<std::int32_t>(info.flags);
+  cursor = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(info.hCursor));
+  return true;
+}
+
+// MOD_NOREPEAT (Windows 7 on): a held combination acts once.
+bool Win32Backend::RegisterHotKey(std::int32_t hWnd, std::int32_t modifiers, std::int32_t key) {
+  return ::RegisterHotKey(ToHwnd(hWnd), kHotKeyId, static_cast<UINT>(modifiers) | MOD_NOREPEAT,
+                          static_cast<UINT>(key)) != FALSE;
+}
+
+forms::CaptureExclusion Win32Backend::ExcludeFromCapture(std::int32_t hWnd) {
+  const auto setAffinity = Newer().SetWindowDisplayAffinity;
+  if (setAffinity == nullptr) return forms::CaptureExclusion::kUnavailable;
+  return setAffinity(ToHwnd(hWnd), WDA_EXCLUDEFROMCAPTURE) ? forms::CaptureExclusion::kExcluded
+                                                           : forms::CaptureExclusion::kRefused;
+}
+
 bool Win32Backend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x,
                                 std::int32_t y, std::int32_t cx, std::int32_t cy,
                                 std::int32_t flags) {
@@ -123,6 +153,11 @@ bool Win32Backend::SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std
 std::int32_t Win32Backend::ReadProfileInt(const std::string& section, const std::string& key,
                                           std::int32_t fallback, const std::string& file) {
   return win32::ReadProfileInt(section, key, fallback, file);
+}
+
+std::string Win32Backend::ReadProfileText(const std::string& section, const std::string& key,
+                                          const std::string& fallback, const std::string& file) {
+  return win32::ReadProfileText(section, key, fallback, file);
 }
 
 bool Win32Backend::WriteProfileValue(const std::string& section, const std::string& key,

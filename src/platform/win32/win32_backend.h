@@ -59,12 +59,18 @@ class Win32Backend final : public forms::Backend {
   char PathSeparator() const override { return '\\'; }
   forms::ScreenMetrics Screen() override { return screen_.metrics(); }
   bool GetCursorPos(std::int32_t& x, std::int32_t& y) override;
+  bool GetCursorInfo(std::int32_t& x, std::int32_t& y, std::int32_t& flags,
+                     std::int32_t& cursor) override;
   bool SetWindowPos(std::int32_t hWnd, std::int32_t insertAfter, std::int32_t x, std::int32_t y,
                     std::int32_t cx, std::int32_t cy, std::int32_t flags) override;
   std::int32_t ReadProfileInt(const std::string& section, const std::string& key,
                               std::int32_t fallback, const std::string& file) override;
   bool WriteProfileValue(const std::string& section, const std::string& key,
                          const std::string& value, const std::string& file) override;
+  std::string ReadProfileText(const std::string& section, const std::string& key,
+                              const std::string& fallback, const std::string& file) override;
+  bool RegisterHotKey(std::int32_t hWnd, std::int32_t modifiers, std::int32_t key) override;
+  forms::CaptureExclusion ExcludeFromCapture(std::int32_t hWnd) override;
   void GuardShortcutKeys(bool guarded) override { shortcutKeys_.Guard(guarded); }
   void Quit() override;
 

@@ -14,3 +14,14 @@
 #ifndef WM_GETDPISCALEDSIZE
 #define WM_GETDPISCALEDSIZE 0x02E4
 #endif
+#ifndef WDA_EXCLUDEFROMCAPTURE
+#define WDA_EXCLUDEFROMCAPTURE 0x00000011
+#endif
+#ifndef MOD_NOREPEAT
+#define MOD_NOREPEAT 0x4000
+#endif
+
+namespace plumbmark::win32 {
+// The one system-wide combination a window of ours registers.
+inline constexpr int kHotKeyId = 1;
+}  // namespace plumbmark::win32
