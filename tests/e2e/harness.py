@@ -195,11 +195,12 @@ class Session:
         self.test.assertEqual(lines[-1:], ["end"], f"the probe did not finish: {out!r}")
         return Report(lines)
 
-    def other_window(self, title, rect):
+    def other_window(self, title, rect, *options):
         """Another program's white topmost window (the probe's) at (x, y, width, height),
-        with the keyboard; the X window id once the window manager has it."""
+        with the keyboard, and the probe's options (a hot key it holds, "nocursor"); the X
+        window id once the window manager has it."""
         self.programs.append(subprocess.Popen(
-            ["wine", PROBE, "window", title, *map(str, rect)], stdout=subprocess.DEVNULL,
+            ["wine", PROBE, "window", title, *map(str, rect + options)], stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL, env=wine_env(self.prefix, self.display)))
         return self.window(title, None) if self.managed else None
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <filesystem>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,7 @@ extern decltype(&SetForegroundWindow) __imp_SetForegroundWindow;
 extern decltype(&FlashWindowEx) __imp_FlashWindowEx;
 extern decltype(&SystemParametersInfoW) __imp_SystemParametersInfoW;
 extern decltype(&MessageBoxW) __imp_MessageBoxW;
+extern decltype(&GetProcAddress) __imp_GetProcAddress;
 }
 
 namespace plumbmark::testing {
@@ -109,12 +111,14 @@ void SecondCopyBox() {
   CHECK(_wspawnl(_P_WAIT, exePath, exePath, L"SecondCopy", nullptr) == 0);
 }
 
+// Records a box and closes it at once.
+int WINAPI RecordBox(HWND owner, LPCWSTR, LPCWSTR, UINT type) {
+  boxes.emplace_back(owner, type);
+  return IDOK;
+}
+
 void SecondCopy() {
-  Spy(
-      __imp_MessageBoxW, +[](HWND owner, LPCWSTR, LPCWSTR, UINT type) -> int {
-        boxes.emplace_back(owner, type);
-        return IDOK;
-      });
+  Spy(__imp_MessageBoxW, &RecordBox);
   win32::Win32Backend backend{GetModuleHandleW(nullptr)};
   forms::Application app{backend};
   backend.Attach(app);
@@ -123,6 +127,58 @@ void SecondCopy() {
   const std::pair<HWND, UINT> box{nullptr, MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST};
   CHECK(boxes == std::vector{box});
 }
+
+decltype(&GetProcAddress) systemLookUp = nullptr;
+DWORD systemBuild = 0;                           // the build RtlGetVersion reports
+std::vector<std::pair<HWND, DWORD>> affinities;  // each SetWindowDisplayAffinity asked for
+
+// A function as GetProcAddress hands it out.
+template <typename Function>
+FARPROC AsFound(Function function) {
+  return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
+}
+
+// The system as a given build of Windows 10 that refuses every affinity.
+FARPROC WINAPI LookUpOnBuild(HMODULE module, LPCSTR name) {
+  if (std::string_view(name) == "RtlGetVersion") {
+    return AsFound(+[](OSVERSIONINFOW* version) -> LONG {
+      version->dwMajorVersion = 10;
+      version->dwBuildNumber = systemBuild;
+      return 0;
+    });
+  }
+  if (std::string_view(name) == "SetWindowDisplayAffinity") {
+    return AsFound(+[](HWND window, DWORD affinity) -> BOOL {
+      affinities.emplace_back(window, affinity);
+      return FALSE;
+    });
+  }
+  return systemLookUp(module, name);
+}
+
+// HideFromCapture=1 on a system of the given build; a refusal is told once.
+void CaptureOnBuild(DWORD build, bool asked) {
+  systemBuild = build;
+  systemLookUp = Spy(__imp_GetProcAddress, &LookUpOnBuild);
+  Spy(__imp_MessageBoxW, &RecordBox);
+  const auto ini = std::filesystem::path(exePath).replace_filename("Plumbmark.ini");
+  WritePrivateProfileStringW(L"Plumbmark", L"HideFromCapture", L"1", ini.c_str());
+  {
+    ProgramRun run;
+    if (asked) {
+      CHECK((affinities == std::vector<std::pair<HWND, DWORD>>{{run.Tate(), 0x11}}));
+      CHECK(boxes.size() == 1 && boxes[0].first == run.Tate());
+    } else {
+      CHECK(affinities.empty() && boxes.empty());
+    }
+  }
+  std::filesystem::remove(ini);
+}
+
+// From Windows 10 version 2004 on, WDA_EXCLUDEFROMCAPTURE (never WDA_MONITOR,
+// which blacks the window out in captures); before, nothing is asked.
+void CaptureExcludedFromVersion2004() { CaptureOnBuild(19041, true); }
+void NoCaptureExclusionBefore() { CaptureOnBuild(18363, false); }
 
 std::vector<HWND> foregroundAsked;
 std::vector<HWND> flashed;
@@ -223,7 +279,9 @@ int wmain(int argc, wchar_t** argv) {
       {L"ForegroundAsked", ForegroundAsked},
       {L"ShortcutKeysHeldOff", ShortcutKeysHeldOff},
       {L"KeyboardBack", KeyboardBack},
-      {L"SecondCopyBox", SecondCopyBox}};
+      {L"SecondCopyBox", SecondCopyBox},
+      {L"CaptureExcludedFromVersion2004", CaptureExcludedFromVersion2004},
+      {L"NoCaptureExclusionBefore", NoCaptureExclusionBefore}};
   exePath = argv[0];
   if (argc == 2 && std::wcscmp(argv[1], L"SecondCopy") == 0) SecondCopy();  // for SecondCopyBox
   for (const auto& [name, check] : checks) {

@@ -5,9 +5,11 @@
 // the system's display settings do and prints the DISP_CHANGE_* result. A window named by
 // its title can be sent a message ("send TITLE MESSAGE WPARAM LPARAM"), shown
 // ("show TITLE SW_*") or placed ("move TITLE X Y WIDTH HEIGHT", which prints
-// where it is then) as another program would. "window TITLE X Y WIDTH HEIGHT"
-// shows a white topmost window of its own, activated, until it is closed. One
-// tab-separated record a line, UTF-8.
+// where it is then) as another program would. "window TITLE X Y WIDTH HEIGHT
+// [MODIFIERS KEY] [nocursor]" shows a white topmost window of its own,
+// activated, until it is closed; it holds the hot key given, and with
+// "nocursor" it hides the pointer while one types. One tab-separated record a
+// line, UTF-8.
 #include <windows.h>
 
 #include <cstdio>
@@ -124,21 +126,36 @@ LONG SetPrimaryDisplayMode(int width, int height) {
   return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
 }
 
+// Hides the pointer over the window from a key press until the mouse moves,
+// as many programs do while one types.
+LRESULT CALLBACK HidesPointer(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  static bool typing = false;
+  static LPARAM where = -1;
+  if (message == WM_KEYDOWN) {
+    typing = true;
+  } else if (message == WM_MOUSEMOVE && lParam != where) {
+    typing = false;
+    where = lParam;
+  } else if (message != WM_SETCURSOR) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  SetCursor(typing ? nullptr : LoadCursorW(nullptr, IDC_ARROW));
+  return message == WM_SETCURSOR;
+}
+
 // A white topmost window that takes the keyboard, as another program's would.
-void RunWindow(const wchar_t* title, int x, int y, int width, int height) {
-  const WNDCLASSW windowClass{0,
-                              DefWindowProcW,
-                              0,
-                              0,
-                              GetModuleHandleW(nullptr),
-                              nullptr,
-                              LoadCursorW(nullptr, IDC_ARROW),
-                              static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
-                              nullptr,
-                              L"probe"};
+void RunWindow(wchar_t** argv, int argc) {
+  const bool noCursor = std::wstring(argv[argc - 1]) == L"nocursor";
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = noCursor ? HidesPointer : DefWindowProcW;
+  windowClass.hCursor = noCursor ? nullptr : LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  windowClass.lpszClassName = L"probe";
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(WS_EX_TOPMOST, L"probe", title, WS_POPUP | WS_CAPTION | WS_VISIBLE,
-                                x, y, width, height, nullptr, nullptr, nullptr, nullptr);
+  HWND window = CreateWindowExW(WS_EX_TOPMOST, L"probe", argv[2],
+                                WS_POPUP | WS_CAPTION | WS_VISIBLE, _wtoi(argv[3]), _wtoi(argv[4]),
+                                _wtoi(argv[5]), _wtoi(argv[6]), nullptr, nullptr, nullptr, nullptr);
+  if (argc - noCursor == 9) RegisterHotKey(window, 1, _wtoi(argv[7]), _wtoi(argv[8]));
   SetForegroundWindow(window);
   MSG message;
   while (IsWindow(window) && GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
@@ -161,8 +178,8 @@ int wmain(int argc, wchar_t** argv) {
     RECT r{};
     GetWindowRect(named(), &r);
     Print("moved\t" + Joined({r.left, r.top, r.right - r.left, r.bottom - r.top}));
-  } else if (command == L"window" && argc == 7) {
-    RunWindow(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]));
+  } else if (command == L"window" && argc >= 7) {
+    RunWindow(argv, argc);
   } else if (command == L"mode" && argc == 4) {
     Print("mode\t" + std::to_string(SetPrimaryDisplayMode(_wtoi(argv[2]), _wtoi(argv[3]))));
   } else {
